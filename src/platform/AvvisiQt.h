@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/Avvisi.h"
+
+class AvvisiQt final : public Avvisi {
+public:
+    Risposta mostra(const QString& testo, Pulsanti pulsanti, Icona icona) override;
+};

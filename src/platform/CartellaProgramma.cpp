@@ -1,0 +1,10 @@
+#include "platform/CartellaProgramma.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString cartellaProgramma() {
+    const QFileInfo programma(QCoreApplication::applicationFilePath());
+    const QString vero = programma.canonicalFilePath();
+    return QFileInfo(vero.isEmpty() ? programma.absoluteFilePath() : vero).absolutePath();
+}

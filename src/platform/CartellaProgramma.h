@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the program file, links resolved, no trailing separator.
+QString cartellaProgramma();

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Plays a WAV file asynchronously; a new sound replaces one still playing.
+// Never reports a failure: a sound that cannot play is at most a beep.
+class Riproduttore {
+public:
+    virtual ~Riproduttore() = default;
+    virtual void riproduci(const QString& percorso) = 0;
+};

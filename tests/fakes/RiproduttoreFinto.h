@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/Riproduttore.h"
+
+#include <QStringList>
+
+class RiproduttoreFinto final : public Riproduttore {
+public:
+    QStringList suonati;
+    void riproduci(const QString& percorso) override { suonati.append(percorso); }
+};

@@ -1,0 +1,124 @@
+#include "platform/LettoreElenco.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Esito = RisultatoLettura::Esito;
+Q_DECLARE_METATYPE(RisultatoLettura::Esito)
+
+class TestLettore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void campi_data();
+    void campi();
+    void file_data();
+    void file();
+    void fileEnorme();
+};
+
+void TestLettore::campi_data() {
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<int>("quanti");
+    QTest::addColumn<Esito>("esito");
+    QTest::addColumn<QStringList>("attesi");
+
+    const auto riga = [](const char* nome, QByteArray dati, int quanti, Esito esito,
+                         QStringList attesi) {
+        QTest::newRow(nome) << dati << quanti << esito << attesi;
+    };
+    riga("una per riga LF", "cane\ngatto\ntopo\n", 3, Esito::Letto, {"cane", "gatto", "topo"});
+    riga("CRLF", "cane\r\ngatto\r\ntopo\r\n", 3, Esito::Letto, {"cane", "gatto", "topo"});
+    riga("solo CR", "cane\rgatto\rtopo", 3, Esito::Letto, {"cane", "gatto", "topo"});
+    riga("virgole", "cane,gatto, topo", 3, Esito::Letto, {"cane", "gatto", "topo"});
+    riga("virgole e righe", "cane,gatto\ntopo,orso\n", 4, Esito::Letto,
+         {"cane", "gatto", "topo", "orso"});
+    riga("blank prima e dopo", "  cane  \n\tgatto\t\n", 2, Esito::Letto, {"cane", "gatto"});
+    riga("virgolette con virgola", "\"cane, gatto\",topo", 2, Esito::Letto,
+         {"cane, gatto", "topo"});
+    riga("virgolette con blank", "\"  orso \"\n", 1, Esito::Letto, {"  orso "});
+    riga("virgolette aperte finiscono con la riga", "\"cane\ngatto\n", 2, Esito::Letto,
+         {"cane", "gatto"});
+    riga("dopo le virgolette fino al separatore", "\"cane\" xyz,gatto", 2, Esito::Letto,
+         {"cane", "gatto"});
+    riga("virgolette in mezzo restano", "ca\"ne\n", 1, Esito::Letto, {"ca\"ne"});
+    riga("riga vuota", "cane\n\ngatto\n", 3, Esito::Letto, {"cane", "", "gatto"});
+    riga("due virgole", "cane,,gatto", 3, Esito::Letto, {"cane", "", "gatto"});
+    riga("virgola a fine riga", "cane,\ngatto", 3, Esito::Letto, {"cane", "", "gatto"});
+    riga("solo i primi N", "a\nb\nc\nd\ne\n", 3, Esito::Letto, {"a", "b", "c"});
+    riga("troppo pochi", "cane\ngatto\n", 3, Esito::TroppoCorto, {"cane", "gatto"});
+    riga("vuoto", "", 2, Esito::TroppoCorto, {});
+    riga("solo righe vuote", "\n\n\n", 5, Esito::TroppoCorto, {"", "", ""});
+    riga("virgola finale non fa un campo", "cane,", 2, Esito::TroppoCorto, {"cane"});
+    riga("UTF-8", "perché\ncittà\n", 2, Esito::Letto, {"perché", "città"});
+    riga("UTF-8 con BOM", "\xEF\xBB\xBFperché\n", 1, Esito::Letto, {"perché"});
+    riga("Windows-1252", "perch\xE9\ncitt\xE0\n\x80uro\n", 3, Esito::Letto,
+         {"perché", "città", "€uro"});
+    riga("UTF-8 non valido",
+         "\xC3\x28"
+         "a\n",
+         1, Esito::Letto, {"Ã(a"});
+    riga("binario", QByteArray("ca\0ne\n", 6), 1, Esito::NonTesto, {});
+    riga("parola lunghissima troncata", QByteArray(500, 'x') + "\n", 1, Esito::Letto,
+         {QString(LettoreElenco::massimoCaratteri, u'x')});
+}
+
+void TestLettore::campi() {
+    QFETCH(QByteArray, dati);
+    QFETCH(int, quanti);
+    QFETCH(Esito, esito);
+    QFETCH(QStringList, attesi);
+    const RisultatoLettura letto = LettoreElenco::analizza(dati, quanti);
+    QCOMPARE(letto.esito, esito);
+    QCOMPARE(letto.campi, attesi);
+}
+
+void TestLettore::file_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<Esito>("esito");
+    QTest::newRow("file presente") << "a1.txt" << Esito::Letto;
+    QTest::newRow("file mancante") << "a2.txt" << Esito::Mancante;
+    QTest::newRow("cartella al posto del file") << "cartella" << Esito::Illeggibile;
+}
+
+void TestLettore::file() {
+    QFETCH(QString, nome);
+    QFETCH(Esito, esito);
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    QFile scritto(cartella.filePath("a1.txt"));
+    QVERIFY(scritto.open(QIODevice::WriteOnly));
+    scritto.write("uno\ndue\n");
+    scritto.close();
+    QVERIFY(QDir(cartella.path()).mkdir("cartella"));
+    LettoreElenco lettore;
+    QCOMPARE(lettore.leggi(cartella.filePath(nome), 2).esito, esito);
+}
+
+void TestLettore::fileEnorme() {
+    // One endless line: the reader stops at its bound and says the file is too big.
+    QTemporaryDir cartella;
+    QFile enorme(cartella.filePath("enorme.txt"));
+    QVERIFY(enorme.open(QIODevice::WriteOnly));
+    const QByteArray blocco(1 << 20, 'a');
+    for (int i = 0; i < 8; ++i)
+        enorme.write(blocco);
+    enorme.close();
+    LettoreElenco lettore;
+    const RisultatoLettura letto = lettore.leggi(enorme.fileName(), 20);
+    QCOMPARE(letto.esito, Esito::TroppoGrande);
+    QCOMPARE(letto.campi.size(), 1);
+    QCOMPARE(letto.campi.first().size(), LettoreElenco::massimoCaratteri);
+
+    // Words found within the bound are read, however long the file goes on.
+    QVERIFY(enorme.open(QIODevice::WriteOnly));
+    enorme.write("uno\ndue\n");
+    for (int i = 0; i < 3; ++i)
+        enorme.write(blocco);
+    enorme.close();
+    QCOMPARE(lettore.leggi(enorme.fileName(), 2).campi, QStringList({"uno", "due"}));
+}
+
+QTEST_GUILESS_MAIN(TestLettore)
+#include "tst_lettore.moc"
