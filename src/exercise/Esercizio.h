@@ -1,0 +1,80 @@
+#pragma once
+
+#include "exercise/ImpostazioniEsercizio.h"
+#include "exercise/StatoFinestra.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Avvisi;
+class Casuale;
+class Elenchi;
+class Guscio;
+
+// One exercise window's behaviour: a turn of tiles to put in order, the two
+// ways of checking it, the score and the window's commands. The same class
+// serves every exercise; the settings tell them apart.
+class Esercizio {
+public:
+    struct Servizi {
+        Guscio& guscio;
+        Casuale& casuale;
+        Avvisi& avvisi;
+        Elenchi& elenchi;
+        QString cartella; // the program's folder, holding testi/
+    };
+
+    static constexpr qint16 Vero = -1;
+    static constexpr qint16 Falso = 0;
+
+    Esercizio(const ImpostazioniEsercizio& impostazioni, Servizi servizi);
+
+    const ImpostazioniEsercizio& impostazioni() const { return impostazioni_; }
+    const StatoFinestra& stato() const { return stato_; }
+    qint16 ParoleOrdinate() const { return ParoleOrdinate_; }
+    qint16 ControlloImmediato() const { return ControlloImmediato_; }
+    const QString& PercorsoFile() const { return PercorsoFile_; }
+    const QStringList& ElencoParole() const { return ElencoParole_; }
+    // The window has been left for the menu; it takes no more events.
+    bool lasciata() const { return lasciata_; }
+
+    // False when the first word list cannot be read: the window must not open.
+    bool Form_Load();
+    void AggiornaConteggio();
+
+    void BtParole_Click(int k);
+    void Command1_Click();
+    void Command3D1_Click();
+    void MenuAzzera_Click();
+    void MenuFrasi_Click();
+    void OpQuante_Click(int k);
+    void mnuImmediato_Click();
+    void mnuTermine_Click();
+    void MenuInformazioni_Click();
+    void BottoneEsci_Click();
+
+private:
+    bool NuovoTurno();
+    bool CaricaElenco();
+    void MostraCaselle();
+    void DistribuisciParole();
+    void ControllaOrdine();
+
+    void rispostaGiusta();
+    void rispostaSbagliata();
+    void nuovoTurnoOLascia();
+    void lascia();
+    qint16 quanteParole() const;
+
+    ImpostazioniEsercizio impostazioni_;
+    Servizi servizi_;
+    StatoFinestra stato_;
+
+    qint16 ParoleOrdinate_ = 0;
+    qint16 ControlloImmediato_ = Falso;
+    QString PercorsoFile_;
+    QStringList ElencoParole_; // dealing position p holds ElencoParole_[p - 1]
+    QList<bool> ParoleUsate_;  // per dealing position: already on a tile this turn
+    bool lasciata_ = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "exercise/ValoriCondivisi.h"
+
+#include <QtGlobal>
+
+// What an exercise window asks of the program around it.
+class Guscio {
+public:
+    virtual ~Guscio() = default;
+    virtual ValoriCondivisi& valori() = 0;
+    virtual void AzzeraContatori() = 0;
+    virtual void MostraInformazioni() = 0;
+    // Shows the menu, then unloads the exercise window.
+    virtual void TornaAlMenu() = 0;
+    virtual void SuonoGiusto() = 0;
+    virtual void SuonoSbagliato() = 0;
+    virtual quint32 ColoreCasuale() = 0;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The 21 capital letters of the Italian alphabet, A to Z without J, K, W, X, Y.
+QStringList alfabetoItaliano();
