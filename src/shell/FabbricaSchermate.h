@@ -1,0 +1,14 @@
+#pragma once
+
+#include "shell/Finestra.h"
+
+#include <memory>
+
+class Modulo1;
+class Schermata;
+
+class FabbricaSchermate {
+public:
+    virtual ~FabbricaSchermate() = default;
+    virtual std::unique_ptr<Schermata> crea(Finestra finestra, Modulo1& modulo) = 0;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// The program's six windows; exactly one is loaded at any moment.
+enum class Finestra { FormAvvio, FormMenu, FormOrdina1, FormOrdina2, FormOrdina, FormOrdina3 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Modulo1;
+
+// The main menu's behaviour.
+class FormMenu {
+public:
+    explicit FormMenu(Modulo1& modulo)
+        : modulo_(modulo) {}
+
+    void Form_Load();
+    void Command1_Click(); // "Esci"
+    void Command2_Click(); // first letter
+    void Command3_Click(); // first two letters
+    void Command4_Click(); // letters of the alphabet
+    void Command5_Click(); // all the letters
+    quint32 coloreSfondo() const { return coloreSfondo_; }
+
+private:
+    Modulo1& modulo_;
+    quint32 coloreSfondo_ = 0xFFFF80; // light cyan until loaded
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "exercise/Guscio.h"
+#include "shell/Finestra.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Avvisi;
+class Casuale;
+class FabbricaSchermate;
+class ModuloColoriSuoni;
+class Schermata;
+
+// The program around the exercises: the shared counters, which window is
+// loaded, leaving the program and the information box.
+class Modulo1 final : public Guscio {
+public:
+    struct Servizi {
+        Casuale& casuale;
+        Avvisi& avvisi;
+        ModuloColoriSuoni& coloriSuoni;
+        FabbricaSchermate& fabbrica;
+        std::function<void()> termina; // ends the program at once
+        QString autore;
+        QString mail;
+    };
+
+    explicit Modulo1(Servizi servizi);
+    ~Modulo1() override;
+
+    void Main();
+    // Shows the new window first, then unloads the old one.
+    void Mostra(Finestra finestra);
+    void ConfermaUscita();
+    // The loaded window was closed through its frame.
+    void FinestraChiusa();
+    std::optional<Finestra> caricata() const { return caricata_; }
+
+    ValoriCondivisi& valori() override { return valori_; }
+    void AzzeraContatori() override;
+    void MostraInformazioni() override;
+    void TornaAlMenu() override;
+    void SuonoGiusto() override;
+    void SuonoSbagliato() override;
+    quint32 ColoreCasuale() override;
+
+    static QString testoInformazioni(const QString& autore, const QString& mail);
+
+private:
+    void termina();
+
+    Servizi servizi_;
+    ValoriCondivisi valori_;
+    std::unique_ptr<Schermata> corrente_;
+    std::optional<Finestra> caricata_;
+};

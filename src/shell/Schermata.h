@@ -1,0 +1,10 @@
+#pragma once
+
+// A window as the switching rule sees it. Destroying it unloads the window.
+class Schermata {
+public:
+    virtual ~Schermata() = default;
+    // Runs the load step; false when the window cannot open.
+    virtual bool carica() = 0;
+    virtual void mostra() = 0;
+};

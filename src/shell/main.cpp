@@ -1,0 +1,39 @@
+#include "platform/AvvisiQt.h"
+#include "platform/CartellaProgramma.h"
+#include "platform/GeneratoreCasuale.h"
+#include "platform/LettoreElenco.h"
+#include "platform/RiproduttoreQt.h"
+#include "screens/FabbricaFinestre.h"
+#include "shell/Modulo1.h"
+#include "shell/ModuloColoriSuoni.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication applicazione(argc, argv);
+    applicazione.setApplicationName(QStringLiteral("sequenzio"));
+    applicazione.setApplicationDisplayName(QString());
+
+    const QString cartella = cartellaProgramma();
+    GeneratoreCasuale casuale;
+    AvvisiQt avvisi;
+    LettoreElenco elenchi;
+    RiproduttoreQt riproduttore;
+    ModuloColoriSuoni coloriSuoni(casuale, riproduttore, cartella);
+    FabbricaFinestre fabbrica(casuale, avvisi, elenchi, cartella);
+    Modulo1 modulo({
+        .casuale = casuale,
+        .avvisi = avvisi,
+        .coloriSuoni = coloriSuoni,
+        .fabbrica = fabbrica,
+        .termina = [] { QCoreApplication::exit(0); },
+        .autore = QStringLiteral(SEQUENZIO_AUTORE),
+        .mail = QStringLiteral(SEQUENZIO_MAIL),
+    });
+    modulo.Main();
+    // The audio system wakes up once the title is on screen, not before.
+    QTimer::singleShot(0, &riproduttore,
+                       [&] { riproduttore.prepara(coloriSuoni.percorsiSuoni()); });
+    return applicazione.exec();
+}
