@@ -1,0 +1,90 @@
+#include "screens/Disegno.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+
+QRect Rettangolo::inPixel() const {
+    return {Disegno::pixel(left), Disegno::pixel(top), Disegno::pixel(width),
+            Disegno::pixel(height)};
+}
+
+namespace Disegno {
+
+int pixel(int twips) {
+    return qRound(twips / 15.0);
+}
+
+QFont carattere(double punti) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(qRound(punti * 96.0 / 72.0));
+    return font;
+}
+
+QColor daBgr(quint32 bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void sfondo(QWidget* widget, const QColor& colore) {
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    widget->setPalette(tavolozza);
+    widget->setAutoFillBackground(true);
+}
+
+QString aCapoAiBlank(const QString& testo, const QFont& font, int larghezza) {
+    const QFontMetrics misure(font);
+    static const QRegularExpression pezzi(QStringLiteral("\\s+|\\S+"));
+    QStringList righe{QString()};
+    for (const auto& pezzo : pezzi.globalMatch(testo)) {
+        const QString parte = pezzo.captured();
+        QString& riga = righe.last();
+        const bool blank = parte.front().isSpace();
+        if (riga.isEmpty() || misure.horizontalAdvance(riga + parte) <= larghezza || blank) {
+            riga += parte;
+        } else {
+            while (!riga.isEmpty() && riga.back().isSpace() && riga.trimmed().size() > 0)
+                riga.chop(1);
+            righe.append(parte);
+        }
+    }
+    return righe.join(u'\n');
+}
+
+namespace {
+template <typename W>
+W* piazza(W* widget, const QString& nome, const Rettangolo& posto, double punti) {
+    widget->setObjectName(nome);
+    widget->setGeometry(posto.inPixel());
+    widget->setFont(carattere(punti));
+    return widget;
+}
+} // namespace
+
+QLabel* etichetta(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                  const QString& testo, double punti) {
+    return piazza(new QLabel(testo, genitore), nome, posto, punti);
+}
+
+QPushButton* bottone(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                     const QString& testo, double punti) {
+    return piazza(new QPushButton(testo, genitore), nome, posto, punti);
+}
+
+QToolButton* bottoneConFigura(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                              const QString& testo, double punti, const QIcon& figura) {
+    auto* bottone = piazza(new QToolButton(genitore), nome, posto, punti);
+    bottone->setText(testo);
+    bottone->setIcon(figura);
+    bottone->setIconSize(QSize(32, 32));
+    bottone->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bottone->setFocusPolicy(Qt::StrongFocus);
+    return bottone;
+}
+
+} // namespace Disegno

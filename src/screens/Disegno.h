@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QAbstractButton;
+class QIcon;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+// Window layouts are written in twips, as designed; 15 twips make a pixel at 96 dpi.
+struct Rettangolo {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    QRect inPixel() const;
+};
+
+namespace Disegno {
+
+int pixel(int twips);
+// Arial bold at a size in points, held in pixels so the look does not depend
+// on the screen's dpi setting.
+QFont carattere(double punti);
+// A colour written as 0x00BBGGRR.
+QColor daBgr(quint32 bgr);
+void sfondo(QWidget* widget, const QColor& colore);
+// Breaks a caption at its blanks into lines no wider than the given width, as
+// the title is designed to wrap; blanks that start the caption stay.
+QString aCapoAiBlank(const QString& testo, const QFont& font, int larghezza);
+
+QLabel* etichetta(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                  const QString& testo, double punti);
+QPushButton* bottone(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                     const QString& testo, double punti);
+// A push button with a 32 x 32 picture centred above its caption.
+QToolButton* bottoneConFigura(QWidget* genitore, const QString& nome, const Rettangolo& posto,
+                              const QString& testo, double punti, const QIcon& figura);
+
+} // namespace Disegno

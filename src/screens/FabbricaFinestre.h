@@ -1,0 +1,18 @@
+#pragma once
+
+#include "exercise/Esercizio.h"
+#include "shell/FabbricaSchermate.h"
+
+// Makes the program's real windows.
+class FabbricaFinestre final : public FabbricaSchermate {
+public:
+    FabbricaFinestre(Casuale& casuale, Avvisi& avvisi, Elenchi& elenchi, QString cartella);
+
+    std::unique_ptr<Schermata> crea(Finestra finestra, Modulo1& modulo) override;
+
+private:
+    Casuale& casuale_;
+    Avvisi& avvisi_;
+    Elenchi& elenchi_;
+    QString cartella_;
+};

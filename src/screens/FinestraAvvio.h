@@ -1,0 +1,16 @@
+#pragma once
+
+#include "screens/FinestraBase.h"
+#include "shell/FormAvvio.h"
+
+// The title window.
+class FinestraAvvio final : public FinestraBase {
+    Q_OBJECT
+public:
+    explicit FinestraAvvio(Modulo1& modulo);
+
+    bool carica() override;
+
+private:
+    FormAvvio form_;
+};

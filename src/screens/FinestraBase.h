@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Modulo1;
+
+// What the six windows share: a fixed client area, no title text, and a frame
+// whose close button ends the program without a question.
+class FinestraBase : public QMainWindow {
+    Q_OBJECT
+public:
+    FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips);
+
+    // Runs the window's load step; false when it cannot open.
+    virtual bool carica() = 0;
+
+protected:
+    QWidget* area() const { return area_; }
+    void fissaDimensioni();
+    void closeEvent(QCloseEvent* evento) override;
+
+    Modulo1& modulo_;
+
+private:
+    QWidget* area_;
+};

@@ -1,0 +1,208 @@
+#include "screens/FinestraEsercizio.h"
+
+#include "screens/Immagini.h"
+#include "screens/LayoutEsercizio.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+const QColor ciano(0, 255, 255);
+const QColor grigioChiaro(192, 192, 192);
+
+QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& layout,
+                const QImage& figura) {
+    auto* riquadro = new QLabel(genitore);
+    riquadro->setObjectName(nome);
+    riquadro->setGeometry(Rettangolo{layout.faccineLeft, layout.faccineTop, 975, 855}.inPixel());
+    riquadro->setPixmap(QPixmap::fromImage(figura));
+    riquadro->setScaledContents(true); // a little wider than tall, as designed
+    return riquadro;
+}
+} // namespace
+
+FinestraEsercizio::FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizio& impostazioni,
+                                     const LayoutEsercizio& layout,
+                                     const Esercizio::Servizi& servizi)
+    : FinestraBase(modulo, layout.larghezza, layout.altezza)
+    , esercizio_(impostazioni, servizi)
+    , sfondoIniziale_(ciano) {
+    setWindowIcon(QIcon(QPixmap::fromImage(Immagini::faccinaSorridente())));
+    costruisci(layout);
+    costruisciMenu();
+    ordinaTabulazione();
+    fissaDimensioni();
+}
+
+void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
+    using namespace Disegno;
+    QWidget* foglio = area();
+    sfondo(foglio, sfondoIniziale_);
+
+    const int caselle = esercizio_.impostazioni().caselle;
+    const QString segnaposto = esercizio_.impostazioni().segnaposto;
+    for (int i = 0; i < caselle; ++i) {
+        QLabel* casella = etichetta(foglio, QStringLiteral("Label3_%1").arg(i),
+                                    layout.caselle.posto(i), segnaposto, layout.caselle.punti);
+        casella->setAlignment(Qt::AlignCenter);
+        QPalette bianca = casella->palette();
+        bianca.setColor(QPalette::Window, bianca.color(QPalette::Base));
+        casella->setPalette(bianca);
+        casella->setAutoFillBackground(true);
+        Label3_.append(casella);
+    }
+    for (int i = 0; i < caselle; ++i) {
+        QPushButton* tessera = bottone(foglio, QStringLiteral("BtParole_%1").arg(i),
+                                       layout.tessere.posto(i), segnaposto, layout.tessere.punti);
+        tessera->setAutoDefault(false);
+        connect(tessera, &QPushButton::clicked, this,
+                [this, i] { inoltra([&] { esercizio_.BtParole_Click(i); }); });
+        BtParole_.append(tessera);
+    }
+
+    QLabel* Label1 = etichetta(foglio, QStringLiteral("Label1"), {7680, 1200, 735, 375},
+                               QStringLiteral("Esatti"), layout.puntiEtichette);
+    QLabel* Label2 = etichetta(foglio, QStringLiteral("Label2"), {7680, layout.topLabel2, 735, 495},
+                               QStringLiteral("Errati"), layout.puntiEtichette);
+    EtichettaEsatti_ =
+        etichetta(foglio, QStringLiteral("EtichettaEsatti"), {8520, 1080, 975, 615}, QString(), 18);
+    EtichettaErrati_ = etichetta(foglio, QStringLiteral("EtichettaErrati"),
+                                 {8520, layout.topErrati, 855, 615}, QString(), 18);
+    for (QLabel* contatore : {Label1, Label2, EtichettaEsatti_, EtichettaErrati_}) {
+        // Over the letters window's changing colour the labels let it show through.
+        if (!layout.etichetteTrasparenti)
+            sfondo(contatore, ciano);
+    }
+
+    ComandoIconaSi_ =
+        faccina(foglio, QStringLiteral("ComandoIconaSi"), layout, Immagini::faccinaRidente());
+    ComandoIconaNo_ =
+        faccina(foglio, QStringLiteral("ComandoIconaNo"), layout, Immagini::faccinaTriste());
+
+    const auto colonna = [&](int top, int altezza) {
+        return Rettangolo{layout.bottoniLeft, top, layout.bottoniWidth, altezza};
+    };
+    Command1_ = bottoneConFigura(foglio, QStringLiteral("Command1"), colonna(layout.topFatto, 975),
+                                 QStringLiteral("Fatto"), 14.25,
+                                 QIcon(QPixmap::fromImage(Immagini::lettere())));
+    Command3D1_ =
+        bottoneConFigura(foglio, QStringLiteral("Command3D1"), colonna(layout.topRicomincia, 975),
+                         QStringLiteral("Ricomincia"), 9, Immagini::iconaBacchetta());
+    BottoneEsci_ = bottoneConFigura(foglio, QStringLiteral("BottoneEsci"),
+                                    colonna(layout.topEsci, 855), QStringLiteral("Esci"), 14.25,
+                                    QIcon(QPixmap::fromImage(Immagini::persona())));
+    connect(Command1_, &QToolButton::clicked, this,
+            [this] { inoltra([&] { esercizio_.Command1_Click(); }); });
+    connect(Command3D1_, &QToolButton::clicked, this,
+            [this] { inoltra([&] { esercizio_.Command3D1_Click(); }); });
+    connect(BottoneEsci_, &QToolButton::clicked, this,
+            [this] { inoltra([&] { esercizio_.BottoneEsci_Click(); }); });
+
+    EtQuanteParole_ = new QFrame(foglio);
+    EtQuanteParole_->setObjectName(QStringLiteral("EtQuanteParole"));
+    EtQuanteParole_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    EtQuanteParole_->setGeometry(
+        Rettangolo{0, 0, layout.larghezzaPannello, layout.altezzaPannello}.inPixel());
+    sfondo(EtQuanteParole_, EtQuanteParole_->palette().color(QPalette::Button));
+    EtQuanteParole_->hide();
+    gruppoOpzioni_ = new QButtonGroup(this);
+    for (int i = 0; i < esercizio_.impostazioni().scelte(); ++i) {
+        auto* opzione = new QRadioButton(QString::number(i + 2), EtQuanteParole_);
+        opzione->setObjectName(QStringLiteral("OpQuante_%1").arg(i));
+        opzione->setGeometry(layout.opzione(i).inPixel());
+        opzione->setFont(carattere(18));
+        sfondo(opzione, grigioChiaro);
+        gruppoOpzioni_->addButton(opzione, i);
+        OpQuante_.append(opzione);
+    }
+    // clicked, not toggled: the option already chosen must close the panel too.
+    connect(gruppoOpzioni_, &QButtonGroup::idClicked, this,
+            [this](int i) { inoltra([&] { esercizio_.OpQuante_Click(i); }); });
+}
+
+void FinestraEsercizio::costruisciMenu() {
+    QMenuBar* barra = menuBar();
+    const QString dieci(10, u' ');
+    QAction* MenuAzzera = barra->addAction(QStringLiteral("Azzera conteggio") + dieci);
+    QAction* MenuFrasi = barra->addAction(esercizio_.impostazioni().didascaliaMenuFrasi);
+    QMenu* mnuControllo = barra->addMenu(QStringLiteral("Controllo") + dieci);
+    mnuImmediato_ = mnuControllo->addAction(QStringLiteral("immediato"));
+    mnuTermine_ = mnuControllo->addAction(QStringLiteral("al termine"));
+    QAction* MenuInformazioni = barra->addAction(QStringLiteral("Informazioni"));
+    MenuAzzera->setObjectName(QStringLiteral("MenuAzzera"));
+    MenuFrasi->setObjectName(QStringLiteral("MenuFrasi"));
+    mnuControllo->setObjectName(QStringLiteral("mnuControllo"));
+    mnuImmediato_->setObjectName(QStringLiteral("mnuImmediato"));
+    mnuTermine_->setObjectName(QStringLiteral("mnuTermine"));
+    MenuInformazioni->setObjectName(QStringLiteral("MenuInformazioni"));
+    for (QAction* voce : {mnuImmediato_, mnuTermine_})
+        voce->setCheckable(true);
+    mnuTermine_->setChecked(true);
+
+    connect(MenuAzzera, &QAction::triggered, this,
+            [this] { inoltra([&] { esercizio_.MenuAzzera_Click(); }); });
+    connect(MenuFrasi, &QAction::triggered, this,
+            [this] { inoltra([&] { esercizio_.MenuFrasi_Click(); }); });
+    connect(mnuImmediato_, &QAction::triggered, this,
+            [this] { inoltra([&] { esercizio_.mnuImmediato_Click(); }); });
+    connect(mnuTermine_, &QAction::triggered, this,
+            [this] { inoltra([&] { esercizio_.mnuTermine_Click(); }); });
+    connect(MenuInformazioni, &QAction::triggered, this,
+            [this] { inoltra([&] { esercizio_.MenuInformazioni_Click(); }); });
+}
+
+void FinestraEsercizio::ordinaTabulazione() {
+    // The first tile, then the others from the last down, then the buttons and
+    // the options from the last to the first.
+    QList<QWidget*> ordine{BtParole_.first()};
+    for (qsizetype i = BtParole_.size() - 1; i >= 1; --i)
+        ordine.append(BtParole_[i]);
+    ordine << Command1_ << Command3D1_ << BottoneEsci_;
+    for (qsizetype i = OpQuante_.size() - 1; i >= 0; --i)
+        ordine.append(OpQuante_[i]);
+    for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
+        setTabOrder(ordine[i], ordine[i + 1]);
+}
+
+bool FinestraEsercizio::carica() {
+    const bool aperta = esercizio_.Form_Load();
+    rendi();
+    return aperta;
+}
+
+template <typename Azione> void FinestraEsercizio::inoltra(Azione azione) {
+    azione();
+    rendi();
+}
+
+void FinestraEsercizio::rendi() {
+    const StatoFinestra& stato = esercizio_.stato();
+    if (stato.coloreSfondo)
+        Disegno::sfondo(area(), Disegno::daBgr(*stato.coloreSfondo));
+    for (qsizetype i = 0; i < BtParole_.size(); ++i) {
+        const StatoFinestra::Tessera& tessera = stato.BtParole[i];
+        BtParole_[i]->setText(tessera.didascalia);
+        BtParole_[i]->setEnabled(tessera.abilitata);
+        BtParole_[i]->setVisible(tessera.visibile);
+        Label3_[i]->setText(stato.Label3[i].didascalia);
+        Label3_[i]->setVisible(stato.Label3[i].visibile);
+    }
+    EtichettaEsatti_->setText(stato.EtichettaEsatti);
+    EtichettaErrati_->setText(stato.EtichettaErrati);
+    ComandoIconaSi_->setVisible(stato.ComandoIconaSi);
+    ComandoIconaNo_->setVisible(stato.ComandoIconaNo);
+    Command1_->setVisible(stato.Command1);
+    Command3D1_->setVisible(stato.Command3D1);
+    mnuImmediato_->setChecked(stato.mnuImmediato);
+    mnuTermine_->setChecked(stato.mnuTermine);
+    EtQuanteParole_->move(Disegno::pixel(stato.EtQuanteParoleLeft),
+                          Disegno::pixel(stato.EtQuanteParoleTop));
+    if (stato.EtQuanteParole)
+        EtQuanteParole_->raise();
+    EtQuanteParole_->setVisible(stato.EtQuanteParole);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "exercise/Esercizio.h"
+#include "screens/FinestraBase.h"
+
+#include <QList>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+struct LayoutEsercizio;
+
+// The one window of all four exercises: it draws the exercise's state after
+// every event and passes the pupil's clicks on, deciding nothing itself.
+class FinestraEsercizio final : public FinestraBase {
+    Q_OBJECT
+public:
+    FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizio& impostazioni,
+                      const LayoutEsercizio& layout, const Esercizio::Servizi& servizi);
+
+    bool carica() override;
+    const Esercizio& esercizio() const { return esercizio_; }
+
+private:
+    void costruisci(const LayoutEsercizio& layout);
+    void costruisciMenu();
+    void ordinaTabulazione();
+    void rendi();
+    template <typename Azione> void inoltra(Azione azione);
+
+    Esercizio esercizio_;
+    QColor sfondoIniziale_;
+    QList<QPushButton*> BtParole_;
+    QList<QLabel*> Label3_;
+    QList<QRadioButton*> OpQuante_;
+    QLabel* EtichettaEsatti_ = nullptr;
+    QLabel* EtichettaErrati_ = nullptr;
+    QLabel* ComandoIconaSi_ = nullptr;
+    QLabel* ComandoIconaNo_ = nullptr;
+    QToolButton* Command1_ = nullptr;
+    QToolButton* Command3D1_ = nullptr;
+    QToolButton* BottoneEsci_ = nullptr;
+    QFrame* EtQuanteParole_ = nullptr;
+    QButtonGroup* gruppoOpzioni_ = nullptr;
+    QAction* mnuImmediato_ = nullptr;
+    QAction* mnuTermine_ = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// Le figure del programma, disegnate a mano e compilate dentro l'eseguibile.
+// Tutte in formato ARGB32: i pixel trasparenti hanno alfa 0.
+namespace Immagini {
+
+QImage lettere();           // A rossa, A blu corsiva e "a" nera su fondo bianco
+QImage persona();           // figura che saluta con la mano
+QImage bacchetta();         // mano guantata con bacchetta magica, 32x32
+QImage bacchetta16();       // la stessa bacchetta, 16x16
+QImage faccinaSorridente(); // faccina che sorride
+QImage faccinaRidente();    // faccina che ride
+QImage faccinaTriste();     // faccina triste
+
+QIcon iconaBacchetta(); // bacchetta in entrambe le misure
+
+} // namespace Immagini

@@ -1,0 +1,182 @@
+#include <QIcon>
+#include <QImage>
+#include <QRect>
+#include <QSet>
+#include <QtTest>
+
+#include "screens/Immagini.h"
+
+namespace {
+
+// I sedici colori ammessi nelle figure.
+const QSet<QRgb>& tavolozza() {
+    static const QSet<QRgb> colori = {
+        qRgb(0x00, 0x00, 0x00), qRgb(0x80, 0x00, 0x00), qRgb(0x00, 0x80, 0x00),
+        qRgb(0x80, 0x80, 0x00), qRgb(0x00, 0x00, 0x80), qRgb(0x80, 0x00, 0x80),
+        qRgb(0x00, 0x80, 0x80), qRgb(0xC0, 0xC0, 0xC0), qRgb(0x80, 0x80, 0x80),
+        qRgb(0xFF, 0x00, 0x00), qRgb(0x00, 0xFF, 0x00), qRgb(0xFF, 0xFF, 0x00),
+        qRgb(0x00, 0x00, 0xFF), qRgb(0xFF, 0x00, 0xFF), qRgb(0x00, 0xFF, 0xFF),
+        qRgb(0xFF, 0xFF, 0xFF)};
+    return colori;
+}
+
+// Zona della bocca nelle faccine: fuori da qui le tre faccine sono identiche.
+const QRect zonaBocca(3, 16, 26, 13);
+
+int pixelTrasparenti(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) == 0)
+                ++n;
+    return n;
+}
+
+} // namespace
+
+class TestImmagini : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tuttiIColori_data();
+    void tuttiIColori();
+    void trasparenza_data();
+    void trasparenza();
+    void faccineStessoDisco_data();
+    void faccineStessoDisco();
+    void iconaBacchettaHaDueMisure();
+};
+
+void TestImmagini::tuttiIColori_data() {
+    QTest::addColumn<QImage>("immagine");
+    QTest::addColumn<int>("lato");
+    QTest::addColumn<int>("minimoColori");
+
+    QTest::newRow("lettere") << Immagini::lettere() << 32 << 4;
+    QTest::newRow("persona") << Immagini::persona() << 32 << 6;
+    QTest::newRow("bacchetta") << Immagini::bacchetta() << 32 << 4;
+    QTest::newRow("bacchetta16") << Immagini::bacchetta16() << 16 << 4;
+    QTest::newRow("faccinaSorridente") << Immagini::faccinaSorridente() << 32 << 3;
+    QTest::newRow("faccinaRidente") << Immagini::faccinaRidente() << 32 << 3;
+    QTest::newRow("faccinaTriste") << Immagini::faccinaTriste() << 32 << 2;
+}
+
+void TestImmagini::tuttiIColori() {
+    QFETCH(QImage, immagine);
+    QFETCH(int, lato);
+    QFETCH(int, minimoColori);
+
+    QVERIFY(!immagine.isNull());
+    QCOMPARE(immagine.format(), QImage::Format_ARGB32);
+    QCOMPARE(immagine.size(), QSize(lato, lato));
+
+    QSet<QRgb> usati;
+    int opachi = 0;
+    for (int y = 0; y < lato; ++y) {
+        for (int x = 0; x < lato; ++x) {
+            const QRgb p = immagine.pixel(x, y);
+            const int alfa = qAlpha(p);
+            QVERIFY2(alfa == 0 || alfa == 255,
+                     qPrintable(QStringLiteral("alfa %1 in (%2,%3)").arg(alfa).arg(x).arg(y)));
+            if (alfa == 0)
+                continue;
+            ++opachi;
+            const QRgb colore = p | 0xFF000000u;
+            QVERIFY2(tavolozza().contains(colore),
+                     qPrintable(QStringLiteral("colore #%1 fuori tavolozza in (%2,%3)")
+                                    .arg(colore & 0xFFFFFFu, 6, 16, QLatin1Char('0'))
+                                    .arg(x)
+                                    .arg(y)));
+            usati.insert(colore);
+        }
+    }
+    // Una figura vera: abbastanza colori e almeno un terzo della superficie disegnata.
+    QVERIFY2(usati.size() >= minimoColori, qPrintable(QString::number(usati.size())));
+    QVERIFY2(opachi * 3 >= lato * lato, qPrintable(QString::number(opachi)));
+}
+
+void TestImmagini::trasparenza_data() {
+    QTest::addColumn<QImage>("immagine");
+    QTest::addColumn<bool>("angoliTrasparenti");
+
+    QTest::newRow("lettere") << Immagini::lettere() << false;
+    QTest::newRow("persona") << Immagini::persona() << true;
+    QTest::newRow("bacchetta") << Immagini::bacchetta() << true;
+    QTest::newRow("bacchetta16") << Immagini::bacchetta16() << true;
+    QTest::newRow("faccinaSorridente") << Immagini::faccinaSorridente() << true;
+    QTest::newRow("faccinaRidente") << Immagini::faccinaRidente() << true;
+    QTest::newRow("faccinaTriste") << Immagini::faccinaTriste() << true;
+}
+
+void TestImmagini::trasparenza() {
+    QFETCH(QImage, immagine);
+    QFETCH(bool, angoliTrasparenti);
+
+    const int w = immagine.width() - 1;
+    const int h = immagine.height() - 1;
+    const QList<QPoint> angoli = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+
+    if (!angoliTrasparenti) {
+        // Il quadrato bianco delle lettere è pieno: nessun buco.
+        QCOMPARE(pixelTrasparenti(immagine), 0);
+        QCOMPARE(immagine.pixel(0, 0), qRgb(0xFF, 0xFF, 0xFF));
+        return;
+    }
+    for (const QPoint& p : angoli)
+        QVERIFY2(qAlpha(immagine.pixel(p)) == 0,
+                 qPrintable(QStringLiteral("angolo (%1,%2) opaco").arg(p.x()).arg(p.y())));
+    // Lo sfondo è davvero vuoto, non solo negli angoli.
+    const int area = immagine.width() * immagine.height();
+    QVERIFY2(pixelTrasparenti(immagine) * 10 >= area,
+             qPrintable(QString::number(pixelTrasparenti(immagine))));
+}
+
+void TestImmagini::faccineStessoDisco_data() {
+    QTest::addColumn<QImage>("prima");
+    QTest::addColumn<QImage>("seconda");
+
+    const QImage sorridente = Immagini::faccinaSorridente();
+    const QImage ridente = Immagini::faccinaRidente();
+    const QImage triste = Immagini::faccinaTriste();
+    QTest::newRow("sorridente-ridente") << sorridente << ridente;
+    QTest::newRow("sorridente-triste") << sorridente << triste;
+    QTest::newRow("ridente-triste") << ridente << triste;
+}
+
+void TestImmagini::faccineStessoDisco() {
+    QFETCH(QImage, prima);
+    QFETCH(QImage, seconda);
+
+    QCOMPARE(prima.size(), seconda.size());
+    int diverseInBocca = 0;
+    for (int y = 0; y < prima.height(); ++y) {
+        for (int x = 0; x < prima.width(); ++x) {
+            const QRgb a = prima.pixel(x, y);
+            const QRgb b = seconda.pixel(x, y);
+            const QString dove = QStringLiteral("(%1,%2)").arg(x).arg(y);
+            QVERIFY2(qAlpha(a) == qAlpha(b), qPrintable("maschera diversa in " + dove));
+            if (zonaBocca.contains(x, y)) {
+                if (a != b)
+                    ++diverseInBocca;
+            } else {
+                QVERIFY2(a == b, qPrintable("disco o occhi diversi in " + dove));
+            }
+        }
+    }
+    // Le bocche devono distinguersi davvero, non per un pixel.
+    QVERIFY2(diverseInBocca >= 20, qPrintable(QString::number(diverseInBocca)));
+}
+
+void TestImmagini::iconaBacchettaHaDueMisure() {
+    const QIcon icona = Immagini::iconaBacchetta();
+    const QList<QSize> misure = icona.availableSizes();
+    QVERIFY(misure.contains(QSize(16, 16)));
+    QVERIFY(misure.contains(QSize(32, 32)));
+    // A 16 pixel si usa il disegno fatto apposta, non quello grande rimpicciolito.
+    const QImage piccola =
+        icona.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(piccola, Immagini::bacchetta16());
+}
+
+QTEST_MAIN(TestImmagini)
+#include "tst_immagini.moc"
