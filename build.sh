@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-pacchetti=(cmake g++ qt6-base-dev qt6-multimedia-dev fonts-liberation)
+pacchetti=(cmake g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation)
 mancanti=()
 for pacchetto in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$pacchetto" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,7 +1,4 @@
-#include "fakes/AvvisiFinti.h"
-#include "fakes/CasualeFinto.h"
-#include "fakes/ElenchiFinti.h"
-#include "fakes/RiproduttoreFinto.h"
+#include "fakes/ProgrammaFinto.h"
 #include "screens/Disegno.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
@@ -18,58 +15,7 @@
 
 namespace {
 
-// The real windows, with fakes behind them.
-struct Programma {
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    ElenchiFinti elenchi;
-    RiproduttoreFinto riproduttore;
-    ModuloColoriSuoni coloriSuoni{casuale, riproduttore, QStringLiteral("/prog")};
-    FabbricaFinestre fabbrica{casuale, avvisi, elenchi, QStringLiteral("/prog")};
-    int terminato = 0;
-    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [this] { ++terminato; },
-                    QStringLiteral("Autore"), QStringLiteral("posta@example.org")}};
-
-    Programma() {
-        for (const auto& [famiglia, quanti] : {std::pair{"a", 11}, {"b", 10}, {"c", 10}}) {
-            for (int n = 1; n <= quanti; ++n) {
-                QStringList parole;
-                for (int i = 0; i < 30; ++i)
-                    parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
-                elenchi.metti(QStringLiteral("/prog/testi/%1%2.txt").arg(famiglia).arg(n), parole);
-            }
-        }
-    }
-    ~Programma() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    // The windows alive once unloaded ones are gone.
-    static QList<FinestraBase*> finestre() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QList<FinestraBase*> vive;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<FinestraBase*>(w))
-                vive << f;
-        return vive;
-    }
-    static FinestraBase* finestra() {
-        const QList<FinestraBase*> vive = finestre();
-        return vive.size() == 1 && vive.first()->isVisible() ? vive.first() : nullptr;
-    }
-    template <typename W = QWidget> static W* controllo(const QString& nome) {
-        FinestraBase* f = finestra();
-        return f ? f->findChild<W*>(nome) : nullptr;
-    }
-    static void clic(const QString& nome) {
-        auto* bottone = controllo<QAbstractButton>(nome);
-        QVERIFY2(bottone, qPrintable(nome));
-        QTest::mouseClick(bottone, Qt::LeftButton);
-    }
-    static void menu(const QString& nome) {
-        auto* voce = finestra()->findChild<QAction*>(nome);
-        QVERIFY2(voce, qPrintable(nome));
-        voce->trigger();
-    }
-};
+using Programma = ProgrammaFinto;
 
 QRect inPixel(int left, int top, int width, int height) {
     return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
@@ -91,6 +37,8 @@ private slots:
     void giocoColMouse();
     void viaggio();
     void chiusuraDallaCornice();
+    void figure_data();
+    void figure();
     void titoloACapo_data();
     void titoloACapo();
 };
@@ -120,6 +68,39 @@ void TestFinestre::geometria_data() {
     riga(o1, "Command3D1", inPixel(7680, 4200, 1695, 975));
     riga(o1, "BottoneEsci", inPixel(7680, 5400, 1695, 855));
     riga(o1, "EtQuanteParole", inPixel(0, 0, 11295, 9975));
+    const Finestra lettere = Finestra::FormOrdina;
+    riga(lettere, "area", inPixel(0, 0, 12210, 10620));
+    riga(lettere, "BtParole_20", inPixel(5880, 5040, 855, 735));
+    riga(lettere, "Label3_20", inPixel(5880, 1800, 855, 735));
+    riga(lettere, "OpQuante_19", inPixel(4440, 3480, 1095, 435));
+    riga(lettere, "EtQuanteParole", inPixel(0, 0, 12255, 10095));
+    riga(lettere, "Command1", inPixel(7440, 2760, 1935, 975));
+    riga(lettere, "Command3D1", inPixel(7440, 3840, 1935, 975));
+    riga(lettere, "BottoneEsci", inPixel(7440, 4920, 1935, 855));
+    riga(lettere, "ComandoIconaSi", inPixel(8160, 120, 975, 855));
+    riga(lettere, "Label2", inPixel(7680, 1800, 735, 495));
+    riga(lettere, "EtichettaErrati", inPixel(8520, 1680, 855, 615));
+    const Finestra due = Finestra::FormOrdina2;
+    riga(due, "area", inPixel(0, 0, 9465, 6540));
+    riga(due, "BtParole_11", inPixel(5520, 4680, 1695, 615));
+    riga(due, "Label3_11", inPixel(5640, 1560, 1695, 375));
+    riga(due, "OpQuante_10", inPixel(3240, 2280, 1095, 435));
+    riga(due, "EtQuanteParole", inPixel(0, 0, 9615, 6615));
+    riga(due, "Command1", inPixel(7560, 3240, 1575, 975));
+    riga(due, "Command3D1", inPixel(7560, 4440, 1575, 975));
+    riga(due, "BottoneEsci", inPixel(7560, 5520, 1575, 855));
+    riga(due, "ComandoIconaNo", inPixel(8160, 0, 975, 855));
+    riga(due, "Label2", inPixel(7680, 2160, 735, 495));
+    const Finestra tutte = Finestra::FormOrdina3;
+    riga(tutte, "area", inPixel(0, 0, 9510, 6540));
+    riga(tutte, "BtParole_19", inPixel(5520, 5640, 1695, 615));
+    riga(tutte, "Label3_19", inPixel(5520, 2040, 1695, 375));
+    riga(tutte, "OpQuante_18", inPixel(4440, 2880, 1095, 435));
+    riga(tutte, "EtQuanteParole", inPixel(0, 0, 9615, 6615));
+    riga(tutte, "Command1", inPixel(7440, 3000, 1815, 975));
+    riga(tutte, "BottoneEsci", inPixel(7440, 5280, 1815, 855));
+    riga(tutte, "ComandoIconaSi", inPixel(8040, 120, 975, 855));
+    riga(tutte, "EtichettaEsatti", inPixel(8520, 1080, 975, 615));
     const Finestra avvio = Finestra::FormAvvio;
     riga(avvio, "area", inPixel(0, 0, 11355, 8625));
     riga(avvio, "Label2_1", inPixel(2280, 480, 4932, 852));
@@ -146,8 +127,10 @@ void TestFinestre::geometria() {
         return;
     }
     QCOMPARE(controllo->geometry(), posto);
-    // Everything designed lies inside the window's client area.
-    QVERIFY(Programma::controllo("area")->rect().contains(controllo->geometry()));
+    // Everything designed lies inside the window's client area; the count
+    // panel may reach past it.
+    if (nome != "EtQuanteParole")
+        QVERIFY(Programma::controllo("area")->rect().contains(controllo->geometry()));
 }
 
 void TestFinestre::caratteri_data() {
@@ -162,6 +145,10 @@ void TestFinestre::caratteri_data() {
     QTest::newRow("titolo") << Finestra::FormAvvio << "Label2_0" << 80;
     QTest::newRow("Avvio") << Finestra::FormAvvio << "BottoneAvvio" << 27;
     QTest::newRow("esercizio nel menu") << Finestra::FormMenu << "Command2" << 18;
+    QTest::newRow("lettera") << Finestra::FormOrdina << "BtParole_20" << 32;
+    QTest::newRow("casella a due lettere") << Finestra::FormOrdina2 << "Label3_3" << 16;
+    QTest::newRow("Esatti, tutte le lettere") << Finestra::FormOrdina3 << "Label1" << 13;
+    QTest::newRow("Esatti, prima lettera") << Finestra::FormOrdina1 << "Label1" << 16;
 }
 
 void TestFinestre::caratteri() {
@@ -278,6 +265,11 @@ void TestFinestre::viaggio() {
         QVERIFY2(Programma::finestra(), qPrintable(bottone));
         QVERIFY(Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1)));
         QVERIFY(!Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere)));
+        // All the tiles are in play, whatever count the visit before chose.
+        QVERIFY(Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1))->isVisible());
+        Programma::menu("MenuFrasi");
+        Programma::clic("OpQuante_0");
+        QVERIFY(Programma::controllo("BtParole_2")->isHidden());
         p.avvisi.risposte = {Avvisi::Risposta::No};
         Programma::clic("BottoneEsci");
         QVERIFY(Programma::controllo("BottoneEsci"));
@@ -303,6 +295,40 @@ void TestFinestre::chiusuraDallaCornice() {
     QCOMPARE(p.terminato, 1);
     QVERIFY(p.avvisi.mostrate.isEmpty());
     QVERIFY(Programma::finestre().isEmpty());
+}
+
+void TestFinestre::figure_data() {
+    QTest::addColumn<Finestra>("finestra");
+    QTest::addColumn<bool>("icona");
+    QTest::addColumn<QStringList>("bottoniConFigura");
+    QTest::newRow("titolo") << Finestra::FormAvvio << true << QStringList{"BottoneAvvio"};
+    QTest::newRow("menu") << Finestra::FormMenu << false << QStringList{"Command1"};
+    const QStringList esercizio{"Command1", "Command3D1", "BottoneEsci"};
+    for (const Finestra f : {Finestra::FormOrdina, Finestra::FormOrdina1, Finestra::FormOrdina2,
+                             Finestra::FormOrdina3})
+        QTest::addRow("esercizio %d", int(f)) << f << true << esercizio;
+}
+
+void TestFinestre::figure() {
+    QFETCH(Finestra, finestra);
+    QFETCH(bool, icona);
+    QFETCH(QStringList, bottoniConFigura);
+    Programma p;
+    p.modulo.Mostra(finestra);
+    QCOMPARE(!Programma::finestra()->windowIcon().isNull(), icona);
+    for (const QString& nome : bottoniConFigura) {
+        auto* bottone = Programma::controllo<QAbstractButton>(nome);
+        QVERIFY2(bottone && !bottone->icon().isNull(), qPrintable(nome));
+        QCOMPARE(bottone->iconSize(), QSize(32, 32));
+    }
+    if (finestra != Finestra::FormAvvio && finestra != Finestra::FormMenu) {
+        for (const char* faccina : {"ComandoIconaSi", "ComandoIconaNo"}) {
+            auto* riquadro = Programma::controllo<QLabel>(faccina);
+            QVERIFY(riquadro->hasScaledContents());
+            QCOMPARE(riquadro->pixmap().size(), QSize(32, 32));
+            QVERIFY(!riquadro->autoFillBackground()); // the window shows round the disc
+        }
+    }
 }
 
 void TestFinestre::titoloACapo_data() {

@@ -31,8 +31,10 @@ QColor daBgr(quint32 bgr) {
 }
 
 void sfondo(QWidget* widget, const QColor& colore) {
+    // Buttons paint their background with the button colour, other widgets
+    // with the window colour.
     QPalette tavolozza = widget->palette();
-    tavolozza.setColor(QPalette::Window, colore);
+    tavolozza.setColor(widget->backgroundRole(), colore);
     widget->setPalette(tavolozza);
     widget->setAutoFillBackground(true);
 }

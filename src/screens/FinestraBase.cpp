@@ -3,7 +3,12 @@
 #include "screens/Disegno.h"
 #include "shell/Modulo1.h"
 
+#include "screens/StileTastiera.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 FinestraBase::FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips)
@@ -18,6 +23,11 @@ FinestraBase::FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips
 }
 
 void FinestraBase::fissaDimensioni() {
+    if (QMenuBar* barra = qobject_cast<QMenuBar*>(menuWidget())) {
+        auto* stile = new StileTastiera();
+        stile->setParent(barra);
+        barra->setStyle(stile);
+    }
     const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     setFixedSize(area_->width(), area_->height() + menu);
 }
@@ -27,4 +37,24 @@ void FinestraBase::closeEvent(QCloseEvent* evento) {
     // the frame, and closing the only window ends the program.
     evento->accept();
     modulo_.FinestraChiusa();
+}
+
+void FinestraBase::keyPressEvent(QKeyEvent* evento) {
+    // No button is a default button: Enter presses the one that has the focus.
+    const int tasto = evento->key();
+    auto* bottone = qobject_cast<QAbstractButton*>(focusWidget());
+    if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter) && bottone && bottone->isEnabled() &&
+        bottone->isVisible()) {
+        bottone->click();
+        return;
+    }
+    // F10 opens the menu bar as Alt does.
+    if (tasto == Qt::Key_F10 && evento->modifiers() == Qt::NoModifier && menuWidget()) {
+        QKeyEvent premuto(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent lasciato(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QApplication::sendEvent(this, &premuto);
+        QApplication::sendEvent(this, &lasciato);
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
 }

@@ -18,6 +18,7 @@ protected:
     QWidget* area() const { return area_; }
     void fissaDimensioni();
     void closeEvent(QCloseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
     Modulo1& modulo_;
 

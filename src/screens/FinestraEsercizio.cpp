@@ -30,8 +30,7 @@ FinestraEsercizio::FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizi
                                      const LayoutEsercizio& layout,
                                      const Esercizio::Servizi& servizi)
     : FinestraBase(modulo, layout.larghezza, layout.altezza)
-    , esercizio_(impostazioni, servizi)
-    , sfondoIniziale_(ciano) {
+    , esercizio_(impostazioni, servizi) {
     setWindowIcon(QIcon(QPixmap::fromImage(Immagini::faccinaSorridente())));
     costruisci(layout);
     costruisciMenu();
@@ -42,7 +41,7 @@ FinestraEsercizio::FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizi
 void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     using namespace Disegno;
     QWidget* foglio = area();
-    sfondo(foglio, sfondoIniziale_);
+    sfondo(foglio, ciano);
 
     const int caselle = esercizio_.impostazioni().caselle;
     const QString segnaposto = esercizio_.impostazioni().segnaposto;
@@ -83,6 +82,10 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         faccina(foglio, QStringLiteral("ComandoIconaSi"), layout, Immagini::faccinaRidente());
     ComandoIconaNo_ =
         faccina(foglio, QStringLiteral("ComandoIconaNo"), layout, Immagini::faccinaTriste());
+    EtichettaEsatti_->setAccessibleName(QStringLiteral("Esatti"));
+    EtichettaErrati_->setAccessibleName(QStringLiteral("Errati"));
+    ComandoIconaSi_->setAccessibleName(QStringLiteral("risposta giusta"));
+    ComandoIconaNo_->setAccessibleName(QStringLiteral("risposta sbagliata"));
 
     const auto colonna = [&](int top, int altezza) {
         return Rettangolo{layout.bottoniLeft, top, layout.bottoniWidth, altezza};
@@ -109,6 +112,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     EtQuanteParole_->setGeometry(
         Rettangolo{0, 0, layout.larghezzaPannello, layout.altezzaPannello}.inPixel());
     sfondo(EtQuanteParole_, EtQuanteParole_->palette().color(QPalette::Button));
+    EtQuanteParole_->setAccessibleName(esercizio_.impostazioni().didascaliaMenuFrasi.trimmed());
     EtQuanteParole_->hide();
     gruppoOpzioni_ = new QButtonGroup(this);
     for (int i = 0; i < esercizio_.impostazioni().scelte(); ++i) {
@@ -157,6 +161,9 @@ void FinestraEsercizio::costruisciMenu() {
 }
 
 void FinestraEsercizio::ordinaTabulazione() {
+    for (QPushButton* tessera : BtParole_)
+        sottoIlPannello_.append(tessera);
+    sottoIlPannello_ << Command1_ << Command3D1_ << BottoneEsci_;
     // The first tile, then the others from the last down, then the buttons and
     // the options from the last to the first.
     QList<QWidget*> ordine{BtParole_.first()};
@@ -187,22 +194,46 @@ void FinestraEsercizio::rendi() {
     for (qsizetype i = 0; i < BtParole_.size(); ++i) {
         const StatoFinestra::Tessera& tessera = stato.BtParole[i];
         BtParole_[i]->setText(tessera.didascalia);
+        BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);
-        Label3_[i]->setText(stato.Label3[i].didascalia);
+        const QString& parola = stato.Label3[i].didascalia;
+        Label3_[i]->setText(parola);
+        Label3_[i]->setAccessibleName(parola.isEmpty() ? QStringLiteral("casella vuota") : parola);
         Label3_[i]->setVisible(stato.Label3[i].visibile);
     }
     EtichettaEsatti_->setText(stato.EtichettaEsatti);
+    EtichettaEsatti_->setAccessibleDescription(stato.EtichettaEsatti.trimmed());
     EtichettaErrati_->setText(stato.EtichettaErrati);
+    EtichettaErrati_->setAccessibleDescription(stato.EtichettaErrati.trimmed());
     ComandoIconaSi_->setVisible(stato.ComandoIconaSi);
     ComandoIconaNo_->setVisible(stato.ComandoIconaNo);
     Command1_->setVisible(stato.Command1);
     Command3D1_->setVisible(stato.Command3D1);
     mnuImmediato_->setChecked(stato.mnuImmediato);
     mnuTermine_->setChecked(stato.mnuTermine);
+    rendiPannello(stato);
+}
+
+void FinestraEsercizio::rendiPannello(const StatoFinestra& stato) {
     EtQuanteParole_->move(Disegno::pixel(stato.EtQuanteParoleLeft),
                           Disegno::pixel(stato.EtQuanteParoleTop));
-    if (stato.EtQuanteParole)
+    const bool apre = stato.EtQuanteParole && EtQuanteParole_->isHidden();
+    const bool chiude = !stato.EtQuanteParole && !EtQuanteParole_->isHidden();
+    for (QWidget* coperto : sottoIlPannello_)
+        coperto->setFocusPolicy(stato.EtQuanteParole ? Qt::NoFocus : Qt::StrongFocus);
+    if (apre) {
         EtQuanteParole_->raise();
-    EtQuanteParole_->setVisible(stato.EtQuanteParole);
+        EtQuanteParole_->show();
+        OpQuante_.first()->setFocus();
+    } else if (chiude) {
+        // No option stays chosen, so arrow keys only move between them next time.
+        if (QAbstractButton* scelta = gruppoOpzioni_->checkedButton()) {
+            gruppoOpzioni_->setExclusive(false);
+            scelta->setChecked(false);
+            gruppoOpzioni_->setExclusive(true);
+        }
+        EtQuanteParole_->hide();
+        BtParole_.first()->setFocus();
+    }
 }

@@ -30,10 +30,11 @@ private:
     void costruisciMenu();
     void ordinaTabulazione();
     void rendi();
+    void rendiPannello(const StatoFinestra& stato);
     template <typename Azione> void inoltra(Azione azione);
 
     Esercizio esercizio_;
-    QColor sfondoIniziale_;
+    QList<QWidget*> sottoIlPannello_; // out of the keyboard's reach while the panel shows
     QList<QPushButton*> BtParole_;
     QList<QLabel*> Label3_;
     QList<QRadioButton*> OpQuante_;

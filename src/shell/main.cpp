@@ -3,6 +3,7 @@
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
 #include "platform/RiproduttoreQt.h"
+#include "platform/TraduzioneItaliana.h"
 #include "screens/FabbricaFinestre.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     applicazione.setApplicationName(QStringLiteral("sequenzio"));
     applicazione.setApplicationDisplayName(QString());
+    installaTraduzioneItaliana();
 
     const QString cartella = cartellaProgramma();
     GeneratoreCasuale casuale;

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "fakes/AvvisiFinti.h"
+#include "fakes/CasualeFinto.h"
+#include "fakes/ElenchiFinti.h"
+#include "fakes/RiproduttoreFinto.h"
+#include "screens/FabbricaFinestre.h"
+#include "screens/FinestraBase.h"
+#include "shell/Modulo1.h"
+#include "shell/ModuloColoriSuoni.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+// The real windows, with fakes behind them. Every list runs from z down to
+// a, and with no draws scripted a turn deals the list in file order.
+struct ProgrammaFinto {
+    CasualeFinto casuale;
+    AvvisiFinti avvisi;
+    ElenchiFinti elenchi;
+    RiproduttoreFinto riproduttore;
+    ModuloColoriSuoni coloriSuoni{casuale, riproduttore, QStringLiteral("/prog")};
+    FabbricaFinestre fabbrica{casuale, avvisi, elenchi, QStringLiteral("/prog")};
+    int terminato = 0;
+    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [this] { ++terminato; },
+                    QStringLiteral("Autore"), QStringLiteral("posta@example.org")}};
+
+    ProgrammaFinto() {
+        for (const auto& [famiglia, quanti] : {std::pair{"a", 11}, {"b", 10}, {"c", 10}}) {
+            for (int n = 1; n <= quanti; ++n) {
+                QStringList parole;
+                for (int i = 0; i < 30; ++i)
+                    parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
+                elenchi.metti(QStringLiteral("/prog/testi/%1%2.txt").arg(famiglia).arg(n), parole);
+            }
+        }
+    }
+    ~ProgrammaFinto() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    // The windows alive once unloaded ones are gone.
+    static QList<FinestraBase*> finestre() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QList<FinestraBase*> vive;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<FinestraBase*>(w))
+                vive << f;
+        return vive;
+    }
+    static FinestraBase* finestra() {
+        const QList<FinestraBase*> vive = finestre();
+        return vive.size() == 1 && vive.first()->isVisible() ? vive.first() : nullptr;
+    }
+    template <typename W = QWidget> static W* controllo(const QString& nome) {
+        FinestraBase* f = finestra();
+        return f ? f->findChild<W*>(nome) : nullptr;
+    }
+    static void clic(const QString& nome) {
+        auto* bottone = controllo<QAbstractButton>(nome);
+        QVERIFY2(bottone, qPrintable(nome));
+        QTest::mouseClick(bottone, Qt::LeftButton);
+    }
+    static void menu(const QString& nome) {
+        auto* voce = finestra()->findChild<QAction*>(nome);
+        QVERIFY2(voce, qPrintable(nome));
+        voce->trigger();
+    }
+};

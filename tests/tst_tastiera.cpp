@@ -1,0 +1,192 @@
+#include "fakes/ProgrammaFinto.h"
+#include "platform/TraduzioneItaliana.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace {
+
+using Programma = ProgrammaFinto;
+
+QWidget* fuoco() {
+    return QApplication::focusWidget();
+}
+QString nomeDelFuoco() {
+    return fuoco() ? fuoco()->objectName() : QStringLiteral("(nessuno)");
+}
+
+void tasto(Qt::Key k, Qt::KeyboardModifiers modificatori = Qt::NoModifier) {
+    QWidget* destinatario = QApplication::activePopupWidget();
+    if (!destinatario)
+        destinatario = fuoco() ? fuoco() : QApplication::activeWindow();
+    QVERIFY(destinatario);
+    QTest::keyClick(destinatario, k, modificatori);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void attiva() {
+    FinestraBase* f = Programma::finestra();
+    QVERIFY(f);
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+}
+
+// Moves the focus with Tab until it reaches the named control.
+void tabFino(const QString& nome) {
+    for (int i = 0; i < 60 && nomeDelFuoco() != nome; ++i)
+        tasto(Qt::Key_Tab);
+    QCOMPARE(nomeDelFuoco(), nome);
+}
+
+// Opens the menu bar with F10 and chooses the n-th item on it.
+void vocePrincipale(int n) {
+    tasto(Qt::Key_F10);
+    QMenuBar* barra = Programma::finestra()->menuBar();
+    QVERIFY(barra->activeAction());
+    for (int i = 0; i < n; ++i)
+        QTest::keyClick(barra, Qt::Key_Right);
+    QTest::keyClick(barra, Qt::Key_Return);
+}
+
+QString testoAccessibile(QWidget* w, QAccessible::Text quale = QAccessible::Name) {
+    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(w);
+    return interfaccia ? interfaccia->text(quale) : QString();
+}
+
+} // namespace
+
+class TestTastiera : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sessioneSenzaMouse();
+    void enterNonPremeAltri();
+    void nomiAccessibili();
+    void pulsantiInItaliano();
+};
+
+void TestTastiera::sessioneSenzaMouse() {
+    Programma p;
+    p.modulo.Main();
+    attiva();
+    QCOMPARE(nomeDelFuoco(), "BottoneAvvio");
+    tasto(Qt::Key_Return);
+    attiva();
+    QCOMPARE(nomeDelFuoco(), "Command1"); // "Esci" comes first on the menu
+    tabFino("Command2");
+    tasto(Qt::Key_Return);
+    attiva();
+
+    // A count of two, chosen from the keyboard: arrows move, Space chooses.
+    vocePrincipale(1);
+    QVERIFY(Programma::controllo("EtQuanteParole")->isVisible());
+    QCOMPARE(nomeDelFuoco(), "OpQuante_0");
+    tasto(Qt::Key_Down);
+    QCOMPARE(nomeDelFuoco(), "OpQuante_1");
+    QVERIFY(Programma::controllo("EtQuanteParole")->isVisible());
+    tasto(Qt::Key_Up);
+    tasto(Qt::Key_Space);
+    QCOMPARE(p.modulo.valori().QuanteParole, 2);
+    QVERIFY(!Programma::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(fuoco() && fuoco()->isVisible() && fuoco()->isEnabled());
+
+    // Checking at the end: the tiles were dealt Z... then Y...; wrong first.
+    tabFino("BtParole_0");
+    tasto(Qt::Key_Return);
+    QVERIFY(fuoco()->isEnabled()); // the focus left the placed tile
+    tabFino("BtParole_1");
+    tasto(Qt::Key_Return);
+    tabFino("Command1");
+    tasto(Qt::Key_Return);
+    QCOMPARE(p.modulo.valori().NumeroErrati, 1);
+    tabFino("Command3D1");
+    tasto(Qt::Key_Return);
+    tabFino("BtParole_1");
+    tasto(Qt::Key_Return);
+    tabFino("BtParole_0");
+    tasto(Qt::Key_Space);
+    tabFino("Command1");
+    tasto(Qt::Key_Return);
+    QCOMPARE(p.modulo.valori().NumeroEsatti, 1);
+
+    // Checking at every click, chosen in the "Controllo" drop-down.
+    vocePrincipale(2);
+    QVERIFY(QApplication::activePopupWidget());
+    tasto(Qt::Key_Return);
+    QVERIFY(Programma::controllo("Command1")->isHidden());
+    QVERIFY(fuoco() && fuoco()->isVisible());
+    tabFino("BtParole_0");
+    tasto(Qt::Key_Return);
+    QCOMPARE(p.modulo.valori().NumeroErrati, 2);
+    tabFino("BtParole_1");
+    tasto(Qt::Key_Return);
+    tabFino("BtParole_0");
+    tasto(Qt::Key_Return);
+    QCOMPARE(p.modulo.valori().NumeroEsatti, 3);
+    QCOMPARE(p.riproduttore.suonati.size(), 4);
+
+    // Back to the menu, and out.
+    p.avvisi.risposte = {Avvisi::Risposta::Si};
+    tabFino("BottoneEsci");
+    tasto(Qt::Key_Return);
+    attiva();
+    QVERIFY(Programma::controllo("Command5"));
+    p.avvisi.risposte = {Avvisi::Risposta::Si};
+    QCOMPARE(nomeDelFuoco(), "Command1");
+    tasto(Qt::Key_Return);
+    QCOMPARE(p.terminato, 1);
+}
+
+void TestTastiera::enterNonPremeAltri() {
+    Programma p;
+    p.modulo.Mostra(Finestra::FormOrdina1);
+    attiva();
+    tabFino("BtParole_0");
+    const QString parola = Programma::controllo<QAbstractButton>("BtParole_0")->text();
+    tasto(Qt::Key_Return);
+    QCOMPARE(Programma::controllo<QLabel>("Label3_0")->text(), parola);
+    QCOMPARE(Programma::controllo<QLabel>("Label3_1")->text(), QString());
+    QVERIFY(p.avvisi.mostrate.isEmpty()); // neither "Fatto" nor "Esci" was pressed
+}
+
+void TestTastiera::nomiAccessibili() {
+    Programma p;
+    p.modulo.Mostra(Finestra::FormOrdina1);
+    auto* tessera = Programma::controllo<QAbstractButton>("BtParole_0");
+    QCOMPARE(testoAccessibile(tessera), tessera->text());
+    QCOMPARE(testoAccessibile(Programma::controllo("Label3_0")), "casella vuota");
+    Programma::clic("BtParole_0");
+    QCOMPARE(testoAccessibile(Programma::controllo("Label3_0")), tessera->text());
+    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaEsatti")), "Esatti");
+    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati")), "Errati");
+    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati"), QAccessible::Description),
+             "0");
+    QCOMPARE(testoAccessibile(Programma::controllo("ComandoIconaSi")), "risposta giusta");
+    QCOMPARE(testoAccessibile(Programma::controllo("ComandoIconaNo")), "risposta sbagliata");
+    QCOMPARE(testoAccessibile(Programma::controllo("Command1")), "Fatto");
+    QCOMPARE(testoAccessibile(Programma::controllo("Command3D1")), "Ricomincia");
+    QCOMPARE(testoAccessibile(Programma::controllo("BottoneEsci")), "Esci");
+    QCOMPARE(testoAccessibile(Programma::controllo("EtQuanteParole")),
+             "Scegli il numero di parole");
+    Programma::menu("mnuImmediato");
+    Programma::clic("BtParole_2"); // not the smallest
+    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati"), QAccessible::Description),
+             "1");
+}
+
+void TestTastiera::pulsantiInItaliano() {
+    if (!installaTraduzioneItaliana())
+        QSKIP("Qt's Italian translation is not installed");
+    QMessageBox scatola(QMessageBox::Question, "Sequenzio", "?",
+                        QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(scatola.button(QMessageBox::Yes)->text().remove(u'&'), "Sì");
+    QCOMPARE(scatola.button(QMessageBox::No)->text().remove(u'&'), "No");
+    QMessageBox avviso(QMessageBox::Warning, "Sequenzio", "!", QMessageBox::Ok);
+    QCOMPARE(avviso.button(QMessageBox::Ok)->text().remove(u'&'), "OK");
+}
+
+QTEST_MAIN(TestTastiera)
+#include "tst_tastiera.moc"
