@@ -16,6 +16,7 @@ FinestraBase::FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , modulo_(modulo)
     , area_(new QWidget(this)) {
+    StileTastiera::applica();
     area_->setObjectName(QStringLiteral("area"));
     area_->setFixedSize(Disegno::pixel(larghezzaTwips), Disegno::pixel(altezzaTwips));
     setCentralWidget(area_);
@@ -23,11 +24,6 @@ FinestraBase::FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips
 }
 
 void FinestraBase::fissaDimensioni() {
-    if (QMenuBar* barra = qobject_cast<QMenuBar*>(menuWidget())) {
-        auto* stile = new StileTastiera();
-        stile->setParent(barra);
-        barra->setStyle(stile);
-    }
     const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     setFixedSize(area_->width(), area_->height() + menu);
 }
