@@ -1,16 +1,28 @@
 #include "platform/RiproduttoreQt.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+// Some files that are no sound at all never finish loading; they are turned
+// away here, at the cost of reading twelve bytes.
+bool sembraUnWav(const QString& percorso) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inizio = file.read(12);
+    return inizio.size() == 12 && inizio.startsWith("RIFF") && inizio.endsWith("WAVE");
+}
+} // namespace
 
 RiproduttoreQt::RiproduttoreQt(QObject* genitore)
     : QObject(genitore) {}
 
 void RiproduttoreQt::prepara(const QStringList& percorsi) {
     for (const QString& percorso : percorsi) {
-        if (QFileInfo::exists(percorso))
+        if (sembraUnWav(percorso))
             effetto(percorso);
     }
 }
@@ -19,7 +31,7 @@ void RiproduttoreQt::riproduci(const QString& percorso) {
     if (inCorso_)
         inCorso_->stop();
     inCorso_ = nullptr;
-    if (!QFileInfo::exists(percorso)) {
+    if (!sembraUnWav(percorso)) {
         QApplication::beep();
         return;
     }
@@ -46,4 +58,8 @@ QSoundEffect* RiproduttoreQt::effetto(const QString& percorso) {
     suono->setSource(QUrl::fromLocalFile(percorso));
     effetti_.insert(percorso, suono);
     return suono;
+}
+
+QString RiproduttoreQt::inCorso() const {
+    return inCorso_ ? inCorso_->source().toLocalFile() : QString();
 }

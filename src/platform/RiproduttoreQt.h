@@ -17,6 +17,8 @@ public:
 
     void prepara(const QStringList& percorsi);
     void riproduci(const QString& percorso) override;
+    // The file of the sound playing or about to play; empty when none.
+    QString inCorso() const;
 
 private:
     QSoundEffect* effetto(const QString& percorso);
