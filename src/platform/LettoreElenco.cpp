@@ -126,7 +126,11 @@ RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool tr
             if (separatore == u'\r' && pos < lunghezza && testo[pos] == u'\n')
                 ++pos;
         }
-        risultato.campi.append(testo.sliced(inizio, qMin(fine - inizio, massimoCaratteri)));
+        qsizetype tenuti = qMin(fine - inizio, massimoCaratteri);
+        // A cut between the two halves of a surrogate pair would keep half a character.
+        if (tenuti < fine - inizio && testo[inizio + tenuti].isLowSurrogate())
+            --tenuti;
+        risultato.campi.append(testo.sliced(inizio, tenuti));
     }
     if (risultato.campi.size() < campi)
         risultato.esito = troncato ? Esito::TroppoGrande : Esito::TroppoCorto;

@@ -1,0 +1,252 @@
+// Whole visits to each of the four exercises, driven by the fuzz bytes:
+//   byte 0      bit 0/1: list A/B was cut short; bit 2: even-numbered files missing
+//   bytes 1-4   lengths of A and B (16 bits each, little-endian)
+//   A, B        the contents of odd- and even-numbered list files
+//   the rest    a tape of commands; the random draws are taken from it too.
+// After every command the window's state must hold together.
+
+#include "exercise/Esercizio.h"
+#include "fakes/AvvisiFinti.h"
+#include "fakes/GuscioFinto.h"
+#include "platform/Casuale.h"
+#include "platform/LettoreElenco.h"
+#include "variants/Esercizi.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void verifica(bool condizione, const char* che) {
+    if (!condizione) {
+        std::fprintf(stderr, "violato: %s\n", che);
+        std::abort();
+    }
+}
+
+// The fuzz bytes read in order; past the end they read as zero.
+class Nastro {
+public:
+    Nastro(const std::uint8_t* dati, std::size_t dimensione)
+        : dati_(dati)
+        , dimensione_(dimensione) {}
+
+    bool finito() const { return pos_ >= dimensione_; }
+    std::size_t posizione() const { return pos_; }
+    void vaiA(std::size_t pos) { pos_ = pos; }
+    std::uint8_t byte() { return pos_ < dimensione_ ? dati_[pos_++] : 0; }
+    std::size_t parola() { return byte() | std::size_t(byte()) << 8; }
+    QByteArrayView pezzo(std::size_t quanti) {
+        quanti = std::min(quanti, dimensione_ - std::min(pos_, dimensione_));
+        const QByteArrayView visto(reinterpret_cast<const char*>(dati_ + pos_), qsizetype(quanti));
+        pos_ += quanti;
+        return visto;
+    }
+
+private:
+    const std::uint8_t* dati_;
+    std::size_t dimensione_;
+    std::size_t pos_ = 0;
+};
+
+class CasualeNastro final : public Casuale {
+public:
+    explicit CasualeNastro(Nastro& nastro)
+        : nastro_(nastro) {}
+    void semina() override {}
+    double estrai() override { return nastro_.byte() / 256.0; }
+
+private:
+    Nastro& nastro_;
+};
+
+struct Contenuto {
+    QByteArrayView dati;
+    bool troncato = false;
+};
+
+// Odd-numbered files hold A, even-numbered ones B (or are missing).
+class ElenchiNastro final : public Elenchi {
+public:
+    Contenuto dispari, pari;
+    bool pariMancanti = false;
+
+    RisultatoLettura leggi(const QString& percorso, int campi) override {
+        static const QRegularExpression numero(QStringLiteral("(\\d+)\\.txt$"));
+        const int n = numero.match(percorso).captured(1).toInt();
+        if (n % 2 == 0 && pariMancanti)
+            return {RisultatoLettura::Esito::Mancante, {}};
+        const Contenuto& c = n % 2 ? dispari : pari;
+        return LettoreElenco::analizza(c.dati, campi, c.troncato);
+    }
+};
+
+int argomento(Nastro& nastro) {
+    return nastro.byte() % 24 - 1; // a little beyond each end of every row of controls
+}
+
+qint16 numero(const QString& etichetta) {
+    bool ok = false;
+    const int valore = etichetta.trimmed().toInt(&ok);
+    verifica(ok, "contatore non numerico");
+    return qint16(valore);
+}
+
+// Which tiles have been placed, in the order they went into the slots.
+struct Posate {
+    QList<int> tessere;
+
+    void dopo(const Esercizio& esercizio, int ordinatePrima, int cliccata) {
+        const int ordinate = esercizio.ParoleOrdinate();
+        if (ordinate == 0)
+            tessere.clear();
+        else if (cliccata >= 0 && ordinate == ordinatePrima + 1)
+            tessere.append(cliccata);
+        else
+            verifica(ordinate == ordinatePrima, "parole ordinate cambiate senza un clic");
+        verifica(tessere.size() == ordinate, "posate e parole ordinate non tornano");
+    }
+};
+
+// Each tile of a deal shows a different entry of the list (the same text may
+// stand twice in it). Checked only when the captions change: it is the slow part.
+void controllaDistribuzione(const Esercizio& esercizio, QStringList& vista) {
+    const ImpostazioniEsercizio& impostazioni = esercizio.impostazioni();
+    QStringList didascalie;
+    for (int i = 0; i < esercizio.stato().BtParole.size(); ++i)
+        if (esercizio.stato().BtParole[i].visibile)
+            didascalie.append(esercizio.stato().BtParole[i].didascalia);
+    if (didascalie == vista)
+        return;
+    vista = didascalie;
+    QHash<QString, int> disponibili;
+    for (const QString& voce : esercizio.ElencoParole())
+        ++disponibili[impostazioni.maiuscole ? voce.toUpper() : voce];
+    for (const QString& didascalia : didascalie)
+        verifica(--disponibili[didascalia] >= 0, "tessera non data dall'elenco");
+}
+
+void controlla(const Esercizio& esercizio, const GuscioFinto& guscio, const Posate& posate) {
+    const StatoFinestra& stato = esercizio.stato();
+    const ImpostazioniEsercizio& impostazioni = esercizio.impostazioni();
+    const ValoriCondivisi& valori = guscio.condivisi;
+    const int quante = valori.QuanteParole;
+    const int ordinate = esercizio.ParoleOrdinate();
+    verifica(quante >= 2 && quante <= impostazioni.caselle, "numero di parole fuori scelta");
+    verifica(ordinate >= 0 && ordinate <= quante, "parole ordinate fuori dal turno");
+    verifica(valori.NumeroEsatti >= 0 && valori.NumeroErrati >= 0, "contatore negativo");
+    verifica(numero(stato.EtichettaEsatti) == valori.NumeroEsatti, "esatti mostrati diversi");
+    verifica(numero(stato.EtichettaErrati) == valori.NumeroErrati, "errati mostrati diversi");
+
+    int spente = 0;
+    for (int i = 0; i < impostazioni.caselle; ++i) {
+        const StatoFinestra::Tessera& tessera = stato.BtParole[i];
+        verifica(tessera.visibile == (i < quante), "tessera mostrata fuori dal turno");
+        verifica(stato.Label3[i].visibile == (i < quante), "casella mostrata fuori dal turno");
+        if (i >= quante)
+            continue;
+        spente += tessera.abilitata ? 0 : 1;
+        if (i >= ordinate)
+            verifica(stato.Label3[i].didascalia.isEmpty(), "casella piena oltre le ordinate");
+    }
+    verifica(spente == ordinate, "tessere spente diverse dalle parole ordinate");
+    for (int i = 0; i < ordinate; ++i) {
+        const StatoFinestra::Tessera& posata = stato.BtParole[posate.tessere[i]];
+        verifica(!posata.abilitata, "tessera posata ancora accesa");
+        verifica(stato.Label3[i].didascalia == posata.didascalia, "casella diversa dalla tessera");
+    }
+}
+
+void visite(const ImpostazioniEsercizio& impostazioni, Nastro& nastro, ElenchiNastro& elenchi) {
+    GuscioFinto guscio;
+    AvvisiFinti avvisi;
+    CasualeNastro casuale(nastro);
+    // Each visit is a new window, as when the menu opens it again.
+    for (int visita = 0; visita < 8 && !nastro.finito(); ++visita) {
+        guscio.condivisi.NumeroEsatti = guscio.condivisi.NumeroErrati = 0; // the menu's load
+        const auto messaggi = avvisi.mostrate.size();
+        Esercizio esercizio(impostazioni, {guscio, casuale, avvisi, elenchi, QStringLiteral("/p")});
+        if (!esercizio.Form_Load()) {
+            verifica(avvisi.mostrate.size() == messaggi + 1, "finestra non aperta senza motivo");
+            continue;
+        }
+        Posate posate;
+        QStringList vista;
+        controlla(esercizio, guscio, posate);
+        controllaDistribuzione(esercizio, vista);
+        while (!nastro.finito() && !esercizio.lasciata()) {
+            const int ordinatePrima = esercizio.ParoleOrdinate();
+            const qint16 esattiPrima = guscio.condivisi.NumeroEsatti;
+            const qint16 erratiPrima = guscio.condivisi.NumeroErrati;
+            int cliccata = -1;
+            avvisi.risposte.clear();
+            switch (nastro.byte() % 9) {
+            case 0:
+                cliccata = argomento(nastro);
+                esercizio.BtParole_Click(cliccata);
+                break;
+            case 1:
+                esercizio.Command1_Click();
+                break;
+            case 2:
+                esercizio.Command3D1_Click();
+                break;
+            case 3:
+                esercizio.OpQuante_Click(argomento(nastro));
+                break;
+            case 4:
+                esercizio.mnuImmediato_Click();
+                break;
+            case 5:
+                esercizio.mnuTermine_Click();
+                break;
+            case 6:
+                esercizio.MenuAzzera_Click();
+                break;
+            case 7:
+                esercizio.MenuFrasi_Click();
+                break;
+            case 8:
+                avvisi.risposte = {nastro.byte() & 1 ? Avvisi::Risposta::Si : Avvisi::Risposta::No};
+                esercizio.BottoneEsci_Click();
+                break;
+            }
+            if (esercizio.lasciata())
+                break; // the window is gone; what it shows no longer matters
+            posate.dopo(esercizio, ordinatePrima, cliccata);
+            controlla(esercizio, guscio, posate);
+            controllaDistribuzione(esercizio, vista);
+            const int salti = qAbs(guscio.condivisi.NumeroEsatti - esattiPrima) +
+                              qAbs(guscio.condivisi.NumeroErrati - erratiPrima);
+            verifica(salti <= 1 ||
+                         (guscio.condivisi.NumeroEsatti == 0 && guscio.condivisi.NumeroErrati == 0),
+                     "piu' di un giudizio in un comando");
+        }
+        guscio.registro.clear();
+        avvisi.mostrate.clear();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
+    Nastro nastro(dati, dimensione);
+    const std::uint8_t bandiere = nastro.byte();
+    const std::size_t lunghezzaA = nastro.parola();
+    const std::size_t lunghezzaB = nastro.parola();
+    ElenchiNastro elenchi;
+    elenchi.dispari = {nastro.pezzo(lunghezzaA), (bandiere & 1) != 0};
+    elenchi.pari = {nastro.pezzo(lunghezzaB), (bandiere & 2) != 0};
+    elenchi.pariMancanti = (bandiere & 4) != 0;
+    const std::size_t comandi = nastro.posizione();
+    for (const auto* impostazioni : {&Esercizi::FormOrdina(), &Esercizi::FormOrdina1(),
+                                     &Esercizi::FormOrdina2(), &Esercizi::FormOrdina3()}) {
+        nastro.vaiA(comandi);
+        visite(*impostazioni, nastro, elenchi);
+    }
+    return 0;
+}

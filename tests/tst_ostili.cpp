@@ -1,0 +1,335 @@
+// Damaged program folders: each word-list file a teacher might leave behind,
+// read by the real reader from a copy of the program's folder. The exercise
+// either deals the right words or says clearly what is wrong and goes back to
+// the menu; and it never writes to the folder.
+
+#include "CopiaProgramma.h"
+#include "exercise/Esercizio.h"
+#include "fakes/AvvisiFinti.h"
+#include "fakes/CasualeFinto.h"
+#include "fakes/GuscioFinto.h"
+#include "platform/LettoreElenco.h"
+#include "platform/RiproduttoreQt.h"
+#include "shell/ModuloColoriSuoni.h"
+#include "variants/AlfabetoItaliano.h"
+#include "variants/Esercizi.h"
+
+#include <QTest>
+
+namespace {
+
+enum class Azione { Scrivi, Togli, CartellaAlPosto };
+
+const ImpostazioniEsercizio& impostazioni(const QString& famiglia) {
+    if (famiglia == u"a")
+        return Esercizi::FormOrdina1();
+    if (famiglia == u"b")
+        return Esercizi::FormOrdina2();
+    if (famiglia == u"c")
+        return Esercizi::FormOrdina3();
+    return Esercizi::FormOrdina();
+}
+
+QStringList parole(int quante) {
+    QStringList elenco;
+    for (int i = 0; i < quante; ++i)
+        elenco << QString(QChar(u'a' + i % 26)) + QStringLiteral("parola%1").arg(i);
+    return elenco;
+}
+
+QByteArray unite(const QStringList& elenco, const char* separatore = "\n") {
+    return elenco.join(QString::fromLatin1(separatore)).toUtf8();
+}
+
+QString manca() {
+    return QStringLiteral("Manca il file dell'elenco di parole:\n%1");
+}
+QString corto(const char* quante, int servono) {
+    return QStringLiteral("Il file dell'elenco di parole\n%1\n") + QString::fromUtf8(quante) +
+           QStringLiteral(", ma ne servono %1.").arg(servono);
+}
+
+// The program around the exercise, with the real sounds behind it.
+class GuscioSonoro final : public Guscio {
+public:
+    explicit GuscioSonoro(ModuloColoriSuoni& suoni)
+        : suoni_(suoni) {}
+    ValoriCondivisi condivisi;
+    int menu = 0;
+
+    ValoriCondivisi& valori() override { return condivisi; }
+    void AzzeraContatori() override { condivisi.NumeroEsatti = condivisi.NumeroErrati = 0; }
+    void MostraInformazioni() override {}
+    void TornaAlMenu() override { ++menu; }
+    void SuonoGiusto() override { suoni_.SuonoGiusto(); }
+    void SuonoSbagliato() override { suoni_.SuonoSbagliato(); }
+    quint32 ColoreCasuale() override { return suoni_.ColoreCasuale(); }
+
+private:
+    ModuloColoriSuoni& suoni_;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Azione)
+
+class TestOstili : public QObject {
+    Q_OBJECT
+
+private slots:
+    void elenchi_data();
+    void elenchi();
+    void suoni_data();
+    void suoni();
+};
+
+void TestOstili::elenchi_data() {
+    QTest::addColumn<QString>("famiglia"); // "" for the letters
+    QTest::addColumn<Azione>("azione");    // done to file 2 of the family, or to testi/
+    QTest::addColumn<QString>("bersaglio");
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<int>("volte");
+    QTest::addColumn<QStringList>("attese"); // the list as read
+    QTest::addColumn<QString>("messaggio");  // %1 stands for the file
+
+    const auto riga = [](const char* nome, const char* famiglia, Azione azione,
+                         const char* bersaglio, const QByteArray& contenuto, int volte,
+                         const QStringList& attese, const QString& messaggio) {
+        QTest::newRow(nome) << QString::fromLatin1(famiglia) << azione
+                            << QString::fromLatin1(bersaglio) << contenuto << volte << attese
+                            << messaggio;
+    };
+    const auto scritto = [&](const char* nome, const char* famiglia, const QByteArray& contenuto,
+                             const QStringList& attese, const QString& messaggio = {}) {
+        const QString file = QStringLiteral("testi/%1%2.txt").arg(QLatin1String(famiglia)).arg(2);
+        riga(nome, famiglia, Azione::Scrivi, qPrintable(file), contenuto, 1, attese, messaggio);
+    };
+    const QStringList venti = parole(20);
+    const QStringList diciannove = parole(19);
+
+    riga("testi mancante", "a", Azione::Togli, "testi", {}, 1, {}, manca());
+    riga("testi mancante, lettere", "", Azione::Togli, "testi", {}, 1, alfabetoItaliano(), {});
+    riga("un file mancante", "a", Azione::Togli, "testi/a2.txt", {}, 1, {}, manca());
+    riga("cartella al posto del file", "b", Azione::CartellaAlPosto, "testi/b2.txt", {}, 1, {},
+         QStringLiteral("Non riesco a leggere il file dell'elenco di parole:\n%1"));
+    scritto("nessun campo", "a", {}, {}, corto("non contiene nessuna parola", 20));
+    scritto("un campo", "a", "cane\n", {}, corto("contiene una sola parola", 20));
+    scritto("N-1 campi", "a", unite(diciannove), {}, corto("contiene solo 19 parole", 20));
+    scritto("N-1 campi, due lettere", "b", unite(parole(11), ","), {},
+            corto("contiene solo 11 parole", 12));
+    scritto("N-1 campi, tutte le lettere", "c", unite(parole(29), "\r\n"), {},
+            corto("contiene solo 29 parole", 30));
+    scritto("N campi senza a capo finale", "a", unite(venti), venti);
+    scritto("N campi, tutte le lettere", "c", unite(parole(30)), parole(30));
+    scritto("solo righe vuote", "a", "\n\n\n", {}, corto("contiene solo 3 parole", 20));
+    // As the format has it, a blank line is an empty word.
+    scritto("solo righe vuote, tante", "a", QByteArray(25, '\n'), QStringList(20, QString()));
+    QFile wav(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/no.wav"));
+    QVERIFY(wav.open(QIODevice::ReadOnly));
+    scritto("binario", "a", wav.readAll(), {},
+            QStringLiteral("Il file dell'elenco di parole\n%1\nnon è un file di testo."));
+    QByteArray rumore;
+    for (int i = 0; i < 4096; ++i)
+        rumore += char(0x80 + i * 37 % 128);
+    scritto("binario senza NUL", "a", rumore, {}, corto("contiene una sola parola", 20));
+    riga("50 MB su una riga", "a", Azione::Scrivi, "testi/a2.txt", QByteArray(1 << 20, 'x'), 50, {},
+         QStringLiteral("Il file dell'elenco di parole\n%1\nè troppo grande per essere un "
+                        "elenco di parole."));
+    riga("50 MB dopo le parole", "a", Azione::Scrivi, "testi/a2.txt",
+         unite(venti) + '\n' + QByteArray(1 << 20, 'x'), 50, venti, {});
+
+    QStringList accenti = diciannove;
+    accenti.prepend(QStringLiteral("cafÃ("));
+    scritto("UTF-8 non valido", "a", "caf\xC3\x28\n" + unite(diciannove), accenti);
+    accenti = parole(17);
+    accenti = QStringList{QStringLiteral("perché"), QStringLiteral("città"), QStringLiteral("€uro")}
+              << accenti;
+    scritto("accenti Windows-1252", "a", "perch\xE9\ncitt\xE0\n\x80uro\n" + unite(parole(17)),
+            accenti);
+    scritto("BOM", "a", "\xEF\xBB\xBF" + unite(accenti), accenti);
+    scritto("solo CR", "a", unite(venti, "\r") + '\r', venti);
+    scritto("CRLF", "a", unite(venti, "\r\n") + "\r\n", venti);
+    QStringList aperte = venti;
+    aperte[0] = QStringLiteral("  cane, gatto");
+    scritto("virgolette non chiuse", "a", "\"  cane, gatto\n" + unite(venti.mid(1)), aperte);
+    // A word over the length bound is cut before its last whole character.
+    QStringList lunghe = diciannove;
+    lunghe.prepend(QString(99, u'x'));
+    scritto("parola lunga tagliata dentro un carattere", "a",
+            QByteArray(99, 'x') + "\xF0\x9F\x98\x80" + "yyy\n" + unite(diciannove), lunghe);
+}
+
+void TestOstili::elenchi() {
+    QFETCH(QString, famiglia);
+    QFETCH(Azione, azione);
+    QFETCH(QString, bersaglio);
+    QFETCH(QByteArray, contenuto);
+    QFETCH(int, volte);
+    QFETCH(QStringList, attese);
+    QFETCH(QString, messaggio);
+    const ImpostazioniEsercizio& esercizio = impostazioni(famiglia);
+
+    CopiaProgramma copia;
+    QVERIFY(copia.valida());
+    switch (azione) {
+    case Azione::Scrivi:
+        copia.scrivi(bersaglio, contenuto, volte);
+        break;
+    case Azione::Togli:
+        QVERIFY(QFileInfo(copia.file(bersaglio)).isDir()
+                    ? QDir(copia.file(bersaglio)).removeRecursively()
+                    : QFile::remove(copia.file(bersaglio)));
+        break;
+    case Azione::CartellaAlPosto:
+        QVERIFY(QFile::remove(copia.file(bersaglio)));
+        QVERIFY(QDir().mkdir(copia.file(bersaglio)));
+        break;
+    }
+    copia.congela();
+    const QString file2 = QDir::toNativeSeparators(
+        copia.file(QStringLiteral("testi/%1%2.txt").arg(esercizio.prefissoFile).arg(2)));
+    const QString atteso = messaggio.contains(u"%1") ? messaggio.arg(file2) : messaggio;
+    const qint64 residente = memoria("VmRSS:");
+    azzeraPicco();
+
+    GuscioFinto guscio;
+    CasualeFinto casuale;
+    AvvisiFinti avvisi;
+    LettoreElenco lettore;
+    // Opening on the file: the words, or the message and no window.
+    {
+        if (esercizio.daFile())
+            casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
+        Esercizio aperto(esercizio, {guscio, casuale, avvisi, lettore, copia.percorso()});
+        const bool aperta = aperto.Form_Load();
+        QCOMPARE(aperta, messaggio.isEmpty());
+        if (aperta) {
+            QVERIFY(avvisi.mostrate.isEmpty());
+            QCOMPARE(aperto.ElencoParole(), attese);
+            // Every draw was 0 past the file's, so the tiles follow the list.
+            for (int i = 0; i < guscio.condivisi.QuanteParole; ++i) {
+                const QString& voce = attese[i];
+                QCOMPARE(aperto.stato().BtParole[i].didascalia,
+                         esercizio.maiuscole ? voce.toUpper() : voce);
+            }
+            avvisi.risposte = {Avvisi::Risposta::Si};
+            aperto.BottoneEsci_Click();
+            QCOMPARE(guscio.registro.last(), "TornaAlMenu");
+        } else {
+            QCOMPARE(avvisi.mostrate.size(), 1);
+            QCOMPARE(avvisi.mostrate.first().testo, atteso);
+            QCOMPARE(avvisi.mostrate.first().icona, Avvisi::Icona::Esclamazione);
+            QVERIFY(!guscio.registro.contains("TornaAlMenu")); // the menu never left
+        }
+    }
+
+    // Coming to the file in the middle of a visit: the new turn or the way back.
+    if (esercizio.daFile() &&
+        QFile::exists(
+            copia.file(QStringLiteral("testi/%1%2.txt").arg(esercizio.prefissoFile).arg(1)))) {
+        guscio.registro.clear();
+        avvisi.mostrate.clear();
+        casuale.estrazioni.clear();
+        Esercizio visita(esercizio, {guscio, casuale, avvisi, lettore, copia.percorso()});
+        QVERIFY(visita.Form_Load());
+        casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
+        casuale.usate = 0;
+        visita.OpQuante_Click(guscio.condivisi.QuanteParole - 2);
+        QCOMPARE(visita.lasciata(), !messaggio.isEmpty());
+        if (messaggio.isEmpty()) {
+            QCOMPARE(visita.ElencoParole(), attese);
+            QVERIFY(avvisi.mostrate.isEmpty());
+        } else {
+            QCOMPARE(avvisi.mostrate.size(), 1);
+            QCOMPARE(avvisi.mostrate.first().testo, atteso);
+            QCOMPARE(guscio.registro.last(), "TornaAlMenu");
+        }
+    }
+
+    // However big the file, reading it costs about what a small list does.
+    QVERIFY2(memoria("VmHWM:") - residente < 32 * 1024,
+             qPrintable(QStringLiteral("%1 KiB").arg(memoria("VmHWM:") - residente)));
+    QCOMPARE(copia.cambiamenti(), QStringList());
+}
+
+void TestOstili::suoni_data() {
+    QTest::addColumn<Azione>("azione"); // done to suoni/, or to each file named
+    QTest::addColumn<QStringList>("guasti");
+    QTest::addColumn<QByteArray>("contenuto");
+    const QStringList tutti{"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"};
+    QFile no(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/no.wav"));
+    QVERIFY(no.open(QIODevice::ReadOnly));
+    const QByteArray intero = no.readAll();
+
+    QTest::newRow("suoni mancante") << Azione::Togli << tutti << QByteArray();
+    QTest::newRow("WAV vuoti") << Azione::Scrivi << tutti << QByteArray();
+    QTest::newRow("WAV rotti") << Azione::Scrivi << tutti
+                               << QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\xff\xff", 22);
+    QTest::newRow("WAV che sono testo") << Azione::Scrivi << tutti << QByteArray("cane\ngatto\n");
+    QTest::newRow("cartelle al posto dei WAV") << Azione::CartellaAlPosto << tutti << QByteArray();
+    // One damaged file among good ones once kept the program from ever ending.
+    QTest::newRow("un WAV tagliato tra i buoni")
+        << Azione::Scrivi << QStringList{"no.wav"} << intero.left(1000);
+    QTest::newRow("un WAV tagliato nell'intestazione")
+        << Azione::Scrivi << QStringList{"si2.wav"} << intero.left(40);
+    QTest::newRow("un blocco piu' lungo del file")
+        << Azione::Scrivi << QStringList{"si3.wav"}
+        << QByteArray("RIFF\x24\0\0\0WAVELIST\0\0\x10\0", 16) + intero.mid(12);
+}
+
+void TestOstili::suoni() {
+    QFETCH(Azione, azione);
+    QFETCH(QStringList, guasti);
+    QFETCH(QByteArray, contenuto);
+    CopiaProgramma copia;
+    QVERIFY(copia.valida());
+    for (const QString& nome : guasti) {
+        const QString suono = QStringLiteral("suoni/") + nome;
+        if (azione == Azione::Scrivi)
+            copia.scrivi(suono, contenuto);
+        if (azione == Azione::CartellaAlPosto)
+            QVERIFY(QFile::remove(copia.file(suono)) && QDir().mkdir(copia.file(suono)));
+    }
+    if (azione == Azione::Togli)
+        QVERIFY(QDir(copia.file(QStringLiteral("suoni"))).removeRecursively());
+    copia.congela();
+
+    CasualeFinto casuale;
+    AvvisiFinti avvisi;
+    LettoreElenco lettore;
+    RiproduttoreQt riproduttore;
+    ModuloColoriSuoni coloriSuoni(casuale, riproduttore, copia.percorso());
+    riproduttore.prepara(coloriSuoni.percorsiSuoni());
+    GuscioSonoro guscio(coloriSuoni);
+    Esercizio esercizio(Esercizi::FormOrdina2(),
+                        {guscio, casuale, avvisi, lettore, copia.percorso()});
+    QVERIFY(esercizio.Form_Load());
+    esercizio.mnuImmediato_Click();
+    // Two turns: a wrong click, then every tile in order; each ends with a sound.
+    for (int turno = 0; turno < 2; ++turno) {
+        QList<int> ordine;
+        for (int i = 0; i < guscio.condivisi.QuanteParole; ++i)
+            ordine << i;
+        const auto& tessere = esercizio.stato().BtParole;
+        std::sort(ordine.begin(), ordine.end(),
+                  [&](int a, int b) { return tessere[a].didascalia < tessere[b].didascalia; });
+        esercizio.BtParole_Click(ordine.last());
+        QTest::qWait(50);
+        for (const int i : ordine)
+            esercizio.BtParole_Click(i);
+        QTest::qWait(50);
+    }
+    // A damaged sound is turned away or given up on, never left loading.
+    for (const QString& nome : guasti) {
+        riproduttore.riproduci(copia.file(QStringLiteral("suoni/") + nome));
+        QTRY_VERIFY_WITH_TIMEOUT(riproduttore.inCorso().isEmpty(), 3000);
+    }
+    QVERIFY(avvisi.mostrate.isEmpty());
+    QCOMPARE(guscio.condivisi.NumeroErrati, 2);
+    QCOMPARE(guscio.condivisi.NumeroEsatti, 2 * 12);
+    QVERIFY(!esercizio.lasciata());
+    QCOMPARE(copia.cambiamenti(), QStringList());
+}
+
+QTEST_MAIN(TestOstili)
+#include "tst_ostili.moc"
