@@ -14,7 +14,8 @@
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     applicazione.setApplicationName(QStringLiteral("sequenzio"));
-    applicazione.setApplicationDisplayName(QString());
+    // Lets a Wayland desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Sequenzio"));
     installaTraduzioneItaliana();
 
     const QString cartella = cartellaProgramma();

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Start-up of Sequenzio against a bare Qt Widgets window, in one virtual screen:
+# time from exec to the first window mapped (wall clock, and CPU time, which
+# other work on the machine hardly disturbs) and resident memory when mapped
+# and a second later (the sounds are loaded once the title is up).
+#   bench/avvio.sh [build folder] [rounds]      (defaults: build, 10)
+# Two more yardsticks tell where the difference goes: the bare window with one
+# line of large text (Qt's font system started), and the same with Qt
+# Multimedia's libraries loaded, as Sequenzio has them.
+# Needs Xvfb and the benchmarks built (libbenchmark-dev and libx11-dev).
+set -euo pipefail
+
+radice="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$radice/build}" && pwd)"
+giri="${2:-10}"
+attesa="$build/bench/attesa_mappa"
+programma="$build/sequenzio"
+vuota="$build/bench/finestra_vuota"
+for file in "$attesa" "$programma" "$vuota"; do
+    [ -x "$file" ] || { echo "missing $file: build with libbenchmark-dev and libx11-dev installed" >&2; exit 2; }
+done
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed (apt-get install xvfb)" >&2; exit 2; }
+multimedia="$(ldd "$programma" | awk '/libQt6Multimedia\.so/ { print $3 }')"
+
+. "$radice/tools/schermo_virtuale.sh"
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
+export DISPLAY="$schermo"
+
+calcola() { awk "BEGIN { print ($1) }"; }
+mediana() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+nomi=(sequenzio "bare window" "+ text" "+ Multimedia")
+lancia() { # <which> [--cpu]
+    local cpu=()
+    [ "${2:-}" = --cpu ] && cpu=(--cpu)
+    case "$1" in
+    0) "$attesa" "${cpu[@]}" "$programma" ;;
+    1) "$attesa" "${cpu[@]}" "$vuota" ;;
+    2) "$attesa" "${cpu[@]}" "$vuota" --testo ;;
+    3) LD_PRELOAD="$multimedia" "$attesa" "${cpu[@]}" "$vuota" --testo ;;
+    esac
+}
+quanti=4
+[ -n "$multimedia" ] || quanti=3
+
+declare -a tempi cpu rss dopo
+for i in $(seq 0 $((quanti - 1))); do
+    tempi[i]="" cpu[i]="" rss[i]="" dopo[i]=""
+    lancia "$i" >/dev/null 2>&1 || true # fills the file cache, not counted
+done
+for giro in $(seq "$giri"); do
+    # Taking turns keeps a slow spell of the machine from falling on one side.
+    for i in $(seq 0 $((quanti - 1))); do
+        if ! read -r t r d < <(lancia "$i" 2>/dev/null) || [ -z "${d:-}" ] ||
+            ! read -r _ c < <(lancia "$i" --cpu 2>/dev/null) || [ -z "${c:-}" ]; then
+            echo "round $giro: ${nomi[i]} showed no window" >&2
+            exit 1
+        fi
+        tempi[i]+="$t " cpu[i]+="$c " rss[i]+="$r " dopo[i]+="$d "
+    done
+    printf 'round %2d:' "$giro"
+    for i in $(seq 0 $((quanti - 1))); do
+        printf '  %s %s ms' "${nomi[i]}" "$(echo "${tempi[i]}" | awk '{ print $NF }')"
+    done
+    echo
+done
+
+med() { tr ' ' '\n' <<<"$1" | grep . | mediana; }
+echo
+printf 'median of %-3d          ' "$giri"
+for i in $(seq 0 $((quanti - 1))); do printf '%14s' "${nomi[i]}"; done
+echo
+riga() { # <title> <array name> <divisor> <unit>
+    local -n valori="$2"
+    printf '%-23s' "$1"
+    for i in $(seq 0 $((quanti - 1))); do
+        printf '%11.1f %s' "$(calcola "$(med "${valori[i]}") / $3")" "$4"
+    done
+    echo
+}
+riga "exec to window mapped" tempi 1 ms
+riga "CPU time to the map" cpu 1 ms
+riga "resident when mapped" rss 1024 MB
+riga "resident a second on" dopo 1024 MB
+printf '%-23s' "libraries loaded"
+printf '%14s%14s\n' "$(ldd "$programma" | grep -c '=>')" "$(ldd "$vuota" | grep -c '=>')"
+echo
+
+tp=$(med "${tempi[0]}") tv=$(med "${tempi[1]}")
+cp=$(med "${cpu[0]}") cv=$(med "${cpu[1]}") ct=$(med "${cpu[2]}")
+rapporto=$(calcola "$tp / $tv")
+esito=0
+if [ "$(calcola "$rapporto <= 1.25")" = 1 ]; then
+    verdetto=met
+else
+    verdetto=MISSED
+    esito=1
+fi
+printf 'start-up: %.2f times the bare window (target 1.25): %s\n' "$rapporto" "$verdetto"
+printf '          CPU time %.2f times the bare window, %.2f times the window with text\n' \
+    "$(calcola "$cp / $cv")" "$(calcola "$cp / $ct")"
+massimo=$(calcola "$(med "${rss[0]}") > $(med "${dopo[0]}") ? $(med "${rss[0]}") : $(med "${dopo[0]}")")
+if [ "$(calcola "$massimo < 40 * 1024")" = 1 ]; then
+    verdetto=met
+else
+    verdetto=MISSED
+    esito=1
+fi
+printf 'memory: %.1f MB at most (target under 40 MB): %s\n' "$(calcola "$massimo / 1024")" "$verdetto"
+exit "$esito"
