@@ -49,10 +49,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         QLabel* casella = etichetta(foglio, QStringLiteral("Label3_%1").arg(i),
                                     layout.caselle.posto(i), segnaposto, layout.caselle.punti);
         casella->setAlignment(Qt::AlignCenter);
-        QPalette bianca = casella->palette();
-        bianca.setColor(QPalette::Window, bianca.color(QPalette::Base));
-        casella->setPalette(bianca);
-        casella->setAutoFillBackground(true);
+        sfondo(casella, casella->palette().color(QPalette::Base)); // white, as a text field
         Label3_.append(casella);
     }
     for (int i = 0; i < caselle; ++i) {
@@ -105,6 +102,9 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
             [this] { inoltra([&] { esercizio_.Command3D1_Click(); }); });
     connect(BottoneEsci_, &QToolButton::clicked, this,
             [this] { inoltra([&] { esercizio_.BottoneEsci_Click(); }); });
+    for (QPushButton* tessera : BtParole_)
+        sottoIlPannello_.append(tessera);
+    sottoIlPannello_ << Command1_ << Command3D1_ << BottoneEsci_;
 
     EtQuanteParole_ = new QFrame(foglio);
     EtQuanteParole_->setObjectName(QStringLiteral("EtQuanteParole"));
@@ -161,9 +161,6 @@ void FinestraEsercizio::costruisciMenu() {
 }
 
 void FinestraEsercizio::ordinaTabulazione() {
-    for (QPushButton* tessera : BtParole_)
-        sottoIlPannello_.append(tessera);
-    sottoIlPannello_ << Command1_ << Command3D1_ << BottoneEsci_;
     // The first tile, then the others from the last down, then the buttons and
     // the options from the last to the first.
     QList<QWidget*> ordine{BtParole_.first()};
