@@ -57,7 +57,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
                                        layout.tessere.posto(i), segnaposto, layout.tessere.punti);
         tessera->setAutoDefault(false);
         connect(tessera, &QPushButton::clicked, this,
-                [this, i] { inoltra([&] { esercizio_.BtParole_Click(i); }); });
+                [this, i] { inoltra(&Esercizio::BtParole_Click, i); });
         BtParole_.append(tessera);
     }
 
@@ -97,11 +97,11 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
                                     colonna(layout.topEsci, 855), QStringLiteral("Esci"), 14.25,
                                     QIcon(QPixmap::fromImage(Immagini::persona())));
     connect(Command1_, &QToolButton::clicked, this,
-            [this] { inoltra([&] { esercizio_.Command1_Click(); }); });
+            [this] { inoltra(&Esercizio::Command1_Click); });
     connect(Command3D1_, &QToolButton::clicked, this,
-            [this] { inoltra([&] { esercizio_.Command3D1_Click(); }); });
+            [this] { inoltra(&Esercizio::Command3D1_Click); });
     connect(BottoneEsci_, &QToolButton::clicked, this,
-            [this] { inoltra([&] { esercizio_.BottoneEsci_Click(); }); });
+            [this] { inoltra(&Esercizio::BottoneEsci_Click); });
     for (QPushButton* tessera : BtParole_)
         sottoIlPannello_.append(tessera);
     sottoIlPannello_ << Command1_ << Command3D1_ << BottoneEsci_;
@@ -126,7 +126,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     }
     // clicked, not toggled: the option already chosen must close the panel too.
     connect(gruppoOpzioni_, &QButtonGroup::idClicked, this,
-            [this](int i) { inoltra([&] { esercizio_.OpQuante_Click(i); }); });
+            [this](int i) { inoltra(&Esercizio::OpQuante_Click, i); });
 }
 
 void FinestraEsercizio::costruisciMenu() {
@@ -149,15 +149,14 @@ void FinestraEsercizio::costruisciMenu() {
     mnuTermine_->setChecked(true);
 
     connect(MenuAzzera, &QAction::triggered, this,
-            [this] { inoltra([&] { esercizio_.MenuAzzera_Click(); }); });
-    connect(MenuFrasi, &QAction::triggered, this,
-            [this] { inoltra([&] { esercizio_.MenuFrasi_Click(); }); });
+            [this] { inoltra(&Esercizio::MenuAzzera_Click); });
+    connect(MenuFrasi, &QAction::triggered, this, [this] { inoltra(&Esercizio::MenuFrasi_Click); });
     connect(mnuImmediato_, &QAction::triggered, this,
-            [this] { inoltra([&] { esercizio_.mnuImmediato_Click(); }); });
+            [this] { inoltra(&Esercizio::mnuImmediato_Click); });
     connect(mnuTermine_, &QAction::triggered, this,
-            [this] { inoltra([&] { esercizio_.mnuTermine_Click(); }); });
+            [this] { inoltra(&Esercizio::mnuTermine_Click); });
     connect(MenuInformazioni, &QAction::triggered, this,
-            [this] { inoltra([&] { esercizio_.MenuInformazioni_Click(); }); });
+            [this] { inoltra(&Esercizio::MenuInformazioni_Click); });
 }
 
 void FinestraEsercizio::ordinaTabulazione() {
@@ -179,8 +178,9 @@ bool FinestraEsercizio::carica() {
     return aperta;
 }
 
-template <typename Azione> void FinestraEsercizio::inoltra(Azione azione) {
-    azione();
+template <typename... Argomenti>
+void FinestraEsercizio::inoltra(void (Esercizio::*gestore)(Argomenti...), Argomenti... argomenti) {
+    (esercizio_.*gestore)(argomenti...);
     rendi();
 }
 

@@ -31,7 +31,9 @@ private:
     void ordinaTabulazione();
     void rendi();
     void rendiPannello(const StatoFinestra& stato);
-    template <typename Azione> void inoltra(Azione azione);
+    // Passes an event to the exercise, then draws what it decided.
+    template <typename... Argomenti>
+    void inoltra(void (Esercizio::*gestore)(Argomenti...), Argomenti... argomenti);
 
     Esercizio esercizio_;
     QList<QWidget*> sottoIlPannello_; // out of the keyboard's reach while the panel shows
