@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Sequenzio and builds it.
 #   ./build.sh run    installs what is missing, builds, starts the program
 #   ./build.sh test   installs what is missing, builds, runs every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and waits for the X server to map its first top-level
 // window, then ends the program.
 //   attesa_mappa <program> [arguments...]

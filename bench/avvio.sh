@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Sequenzio against a bare Qt Widgets window, in one virtual screen:
 # time from exec to the first window mapped (wall clock, and CPU time, which
 # other work on the machine hardly disturbs) and resident memory when mapped

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's hot paths in each of the four exercises, on the real word lists:
 // a new turn (read a list and deal it), one click, and a whole turn played.
 

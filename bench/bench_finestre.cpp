@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the menu to an exercise window on screen: building the real window,
 // loading its first list from data/testi and painting it once. Runs on whatever
 // platform Qt is given (offscreen when there is no display).

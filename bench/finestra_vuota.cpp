@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a Qt Widgets program that only shows an empty
 // window the size of the title window. With --testo the window also holds one
 // line of large bold Arial, as the title does: the price of starting Qt's font

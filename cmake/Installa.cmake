@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing and packaging. The program finds its word lists and sounds beside
 # its own file, so it gets a folder of its own, <prefix>/lib/sequenzio, and the
 # command on PATH is a link into it (the program resolves links to find home).

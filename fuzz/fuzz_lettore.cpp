@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-list reader on arbitrary bytes. The first byte asks for its low seven
 // bits' worth of fields and, with its top bit, says the file went on beyond the
 // bytes given.

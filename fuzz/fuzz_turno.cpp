@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole visits to each of the four exercises, driven by the fuzz bytes:
 //   byte 0      bit 0/1: list A/B was cut short; bit 2: even-numbered files missing
 //   bytes 1-4   lengths of A and B (16 bits each, little-endian)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target on saved inputs, without libFuzzer, so that the seeds and
 // the findings kept in fuzz/regressions stay part of the ordinary test run.
 //   ripeti [--volte N] FILE-OR-FOLDER...

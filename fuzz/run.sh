@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs one of them for a while:
 #   fuzz/run.sh lettore|turno SECONDS [libFuzzer options...]
 # New inputs go to build-fuzz/corpus/<target>, findings to build-fuzz/trovati/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon: the letters picture enlarged pixel by pixel, so
 // the hand-drawn letters stay sharp at every size.
 //   sequenzio_icona <file.png> <size>

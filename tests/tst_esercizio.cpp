@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/Esercizio.h"
 #include "fakes/AvvisiFinti.h"
 #include "fakes/CasualeFinto.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the folder a user gets:
 #   cmake -DBUILD=<build folder> -DSORGENTI=<source folder> -P tst_installazione.cmake
 # Every fault found is listed before the test fails.

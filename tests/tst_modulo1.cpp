@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/AvvisiFinti.h"
 #include "fakes/CasualeFinto.h"
 #include "fakes/FabbricaFinta.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged program folders: each word-list file a teacher might leave behind,
 // read by the real reader from a copy of the program's folder. The exercise
 // either deals the right words or says clearly what is wrong and goes back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long morning in class: many trips between the menu and the exercises with
 // the real windows, and a great many clicks in each exercise, all on a
 // read-only copy of the program's folder that must come out unchanged.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that run the program in a virtual screen: starts an
 # Xvfb of our own on a free display, waits for it, and sets $schermo (the
 # display) and $server (its process, for the caller to stop).

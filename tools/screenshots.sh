@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the real windows for the README: runs the built program in a
 # virtual screen, clicks through it as a pupil would and saves each window.
 #   tools/screenshots.sh [build folder] [picture folder]   (defaults: build, docs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's one source of chance. Every draw r satisfies 0 <= r < 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Loads Qt's own Italian texts ("Sì", "No" on the message boxes), whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/LayoutEsercizio.h"
 
 Rettangolo Griglia::posto(int i) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequenzio's five feedback sounds, synthesised from a handful of notes so the project owns every
 // byte of them and anyone can regenerate them after tweaking a melody.
 //
