@@ -16,8 +16,6 @@
 
 namespace {
 
-using Programma = ProgrammaFinto;
-
 QRect inPixel(int left, int top, int width, int height) {
     return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
                  qRound(height / 15.0));
@@ -119,9 +117,9 @@ void TestFinestre::geometria() {
     QFETCH(Finestra, finestra);
     QFETCH(QString, nome);
     QFETCH(QRect, posto);
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(finestra);
-    QWidget* controllo = Programma::controllo(nome);
+    QWidget* controllo = ProgrammaFinto::controllo(nome);
     QVERIFY(controllo);
     if (nome == "area") {
         QCOMPARE(controllo->size(), posto.size()); // below the menu bar, if any
@@ -131,7 +129,7 @@ void TestFinestre::geometria() {
     // Everything designed lies inside the window's client area; the count
     // panel may reach past it.
     if (nome != "EtQuanteParole")
-        QVERIFY(Programma::controllo("area")->rect().contains(controllo->geometry()));
+        QVERIFY(ProgrammaFinto::controllo("area")->rect().contains(controllo->geometry()));
 }
 
 void TestFinestre::caratteri_data() {
@@ -156,18 +154,18 @@ void TestFinestre::caratteri() {
     QFETCH(Finestra, finestra);
     QFETCH(QString, nome);
     QFETCH(int, pixel);
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(finestra);
-    const QFont font = Programma::controllo(nome)->font();
+    const QFont font = ProgrammaFinto::controllo(nome)->font();
     QCOMPARE(font.pixelSize(), pixel);
     QCOMPARE(font.family(), "Arial");
     QVERIFY(font.bold());
 }
 
 void TestFinestre::menuDellEsercizio() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
-    FinestraBase* f = Programma::finestra();
+    FinestraBase* f = ProgrammaFinto::finestra();
     QVERIFY(f);
     QStringList voci;
     for (QAction* voce : f->menuBar()->actions())
@@ -178,20 +176,20 @@ void TestFinestre::menuDellEsercizio() {
     auto* immediato = f->findChild<QAction*>("mnuImmediato");
     auto* termine = f->findChild<QAction*>("mnuTermine");
     QVERIFY(!immediato->isChecked() && termine->isChecked());
-    Programma::menu("mnuImmediato");
+    ProgrammaFinto::menu("mnuImmediato");
     QVERIFY(immediato->isChecked() && !termine->isChecked());
-    QVERIFY(Programma::controllo("Command1")->isHidden());
-    Programma::menu("mnuImmediato"); // chosen again, it stays ticked
+    QVERIFY(ProgrammaFinto::controllo("Command1")->isHidden());
+    ProgrammaFinto::menu("mnuImmediato"); // chosen again, it stays ticked
     QVERIFY(immediato->isChecked());
-    Programma::menu("mnuTermine");
-    Programma::menu("mnuTermine");
+    ProgrammaFinto::menu("mnuTermine");
+    ProgrammaFinto::menu("mnuTermine");
     QVERIFY(!immediato->isChecked() && termine->isChecked());
-    QVERIFY(!Programma::controllo("Command3D1")->isHidden());
+    QVERIFY(!ProgrammaFinto::controllo("Command3D1")->isHidden());
     QVERIFY(f->windowTitle().isEmpty());
 }
 
 void TestFinestre::ordineDiTabulazione() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
     QStringList atteso{"BtParole_0"};
     for (int i = 19; i >= 1; --i)
@@ -202,100 +200,101 @@ void TestFinestre::ordineDiTabulazione() {
     for (int i = 18; i >= 0; --i)
         atteso << QStringLiteral("OpQuante_%1").arg(i);
     QStringList ordine;
-    QWidget* w = Programma::controllo("BtParole_0");
+    QWidget* w = ProgrammaFinto::controllo("BtParole_0");
     do {
         if (w->focusPolicy() & Qt::TabFocus)
             ordine << w->objectName();
         w = w->nextInFocusChain();
-    } while (w != Programma::controllo("BtParole_0") && ordine.size() < 100);
+    } while (w != ProgrammaFinto::controllo("BtParole_0") && ordine.size() < 100);
     QCOMPARE(ordine, atteso);
 }
 
 void TestFinestre::giocoColMouse() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
-    auto* tessera = Programma::controllo<QAbstractButton>("BtParole_0");
+    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
     const QString parola = tessera->text();
     QVERIFY(!parola.isEmpty());
-    Programma::clic("BtParole_0");
-    QCOMPARE(Programma::controllo<QLabel>("Label3_0")->text(), parola);
+    ProgrammaFinto::clic("BtParole_0");
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola);
     QVERIFY(!tessera->isEnabled());
-    Programma::clic("Command3D1");
+    ProgrammaFinto::clic("Command3D1");
     QVERIFY(tessera->isEnabled());
-    QVERIFY(Programma::controllo<QLabel>("Label3_0")->text().isEmpty());
+    QVERIFY(ProgrammaFinto::controllo<QLabel>("Label3_0")->text().isEmpty());
 
-    Programma::menu("MenuFrasi");
-    QWidget* pannello = Programma::controllo("EtQuanteParole");
+    ProgrammaFinto::menu("MenuFrasi");
+    QWidget* pannello = ProgrammaFinto::controllo("EtQuanteParole");
     QVERIFY(pannello->isVisible());
     QCOMPARE(pannello->pos(), QPoint(0, 0));
-    Programma::clic("OpQuante_3");
+    ProgrammaFinto::clic("OpQuante_3");
     QVERIFY(!pannello->isVisible());
-    QVERIFY(Programma::controllo("BtParole_4")->isVisible());
-    QVERIFY(Programma::controllo("BtParole_5")->isHidden());
-    QVERIFY(Programma::controllo("Label3_5")->isHidden());
-    Programma::menu("MenuFrasi");
-    Programma::clic("OpQuante_3"); // the same option again still closes the panel
+    QVERIFY(ProgrammaFinto::controllo("BtParole_4")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("BtParole_5")->isHidden());
+    QVERIFY(ProgrammaFinto::controllo("Label3_5")->isHidden());
+    ProgrammaFinto::menu("MenuFrasi");
+    ProgrammaFinto::clic("OpQuante_3"); // the same option again still closes the panel
     QVERIFY(!pannello->isVisible());
 
     // Tiles were dealt z... down to a..., so clicking the last visible first is right.
-    Programma::menu("mnuImmediato");
+    ProgrammaFinto::menu("mnuImmediato");
     for (int i = 4; i >= 0; --i)
-        Programma::clic(QStringLiteral("BtParole_%1").arg(i));
-    QCOMPARE(Programma::controllo<QLabel>("EtichettaEsatti")->text(), " 5");
-    QCOMPARE(Programma::controllo<QLabel>("EtichettaErrati")->text(), "0");
+        ProgrammaFinto::clic(QStringLiteral("BtParole_%1").arg(i));
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaEsatti")->text(), " 5");
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), "0");
     QCOMPARE(p.riproduttore.suonati.size(), 1);
-    QVERIFY(Programma::controllo("ComandoIconaSi")->isVisible());
-    QVERIFY(Programma::controllo("ComandoIconaNo")->isHidden());
-    Programma::clic("BtParole_0");
-    QCOMPARE(Programma::controllo<QLabel>("EtichettaErrati")->text(), " 1");
-    QVERIFY(Programma::controllo("ComandoIconaNo")->isVisible());
-    QVERIFY(Programma::controllo("ComandoIconaSi")->isHidden());
+    QVERIFY(ProgrammaFinto::controllo("ComandoIconaSi")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("ComandoIconaNo")->isHidden());
+    ProgrammaFinto::clic("BtParole_0");
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), " 1");
+    QVERIFY(ProgrammaFinto::controllo("ComandoIconaNo")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("ComandoIconaSi")->isHidden());
 }
 
 void TestFinestre::viaggio() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Main();
-    QVERIFY(Programma::finestra());
-    QVERIFY(Programma::controllo("BottoneAvvio"));
-    Programma::clic("BottoneAvvio");
-    QVERIFY(Programma::controllo("Command5"));
+    QVERIFY(ProgrammaFinto::finestra());
+    QVERIFY(ProgrammaFinto::controllo("BottoneAvvio"));
+    ProgrammaFinto::clic("BottoneAvvio");
+    QVERIFY(ProgrammaFinto::controllo("Command5"));
     const QList<QPair<QString, int>> esercizi{
         {"Command4", 21}, {"Command2", 20}, {"Command3", 12}, {"Command5", 20}};
     for (const auto& [bottone, tessere] : esercizi) {
-        Programma::clic(bottone);
-        QVERIFY2(Programma::finestra(), qPrintable(bottone));
-        QVERIFY(Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1)));
-        QVERIFY(!Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere)));
+        ProgrammaFinto::clic(bottone);
+        QVERIFY2(ProgrammaFinto::finestra(), qPrintable(bottone));
+        QVERIFY(ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1)));
+        QVERIFY(!ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere)));
         // All the tiles are in play, whatever count the visit before chose.
-        QVERIFY(Programma::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1))->isVisible());
-        Programma::menu("MenuFrasi");
-        Programma::clic("OpQuante_0");
-        QVERIFY(Programma::controllo("BtParole_2")->isHidden());
+        QVERIFY(
+            ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1))->isVisible());
+        ProgrammaFinto::menu("MenuFrasi");
+        ProgrammaFinto::clic("OpQuante_0");
+        QVERIFY(ProgrammaFinto::controllo("BtParole_2")->isHidden());
         p.avvisi.risposte = {Avvisi::Risposta::No};
-        Programma::clic("BottoneEsci");
-        QVERIFY(Programma::controllo("BottoneEsci"));
+        ProgrammaFinto::clic("BottoneEsci");
+        QVERIFY(ProgrammaFinto::controllo("BottoneEsci"));
         p.avvisi.risposte = {Avvisi::Risposta::Si};
-        Programma::clic("BottoneEsci");
-        QVERIFY(Programma::controllo("Command5")); // back in the menu
+        ProgrammaFinto::clic("BottoneEsci");
+        QVERIFY(ProgrammaFinto::controllo("Command5")); // back in the menu
     }
     // An exercise whose list cannot be read does not open; the menu stays.
     p.elenchi.file.clear();
-    Programma::clic("Command2");
-    QVERIFY(Programma::controllo("Command5"));
+    ProgrammaFinto::clic("Command2");
+    QVERIFY(ProgrammaFinto::controllo("Command5"));
     QCOMPARE(p.avvisi.mostrate.last().icona, Avvisi::Icona::Esclamazione);
     p.avvisi.risposte = {Avvisi::Risposta::Si};
-    Programma::clic("Command1");
+    ProgrammaFinto::clic("Command1");
     QCOMPARE(p.terminato, 1);
-    QVERIFY(Programma::finestre().isEmpty());
+    QVERIFY(ProgrammaFinto::finestre().isEmpty());
 }
 
 void TestFinestre::chiusuraDallaCornice() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina2);
-    Programma::finestra()->close();
+    ProgrammaFinto::finestra()->close();
     QCOMPARE(p.terminato, 1);
     QVERIFY(p.avvisi.mostrate.isEmpty());
-    QVERIFY(Programma::finestre().isEmpty());
+    QVERIFY(ProgrammaFinto::finestre().isEmpty());
 }
 
 void TestFinestre::figure_data() {
@@ -314,17 +313,17 @@ void TestFinestre::figure() {
     QFETCH(Finestra, finestra);
     QFETCH(bool, icona);
     QFETCH(QStringList, bottoniConFigura);
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(finestra);
-    QCOMPARE(!Programma::finestra()->windowIcon().isNull(), icona);
+    QCOMPARE(!ProgrammaFinto::finestra()->windowIcon().isNull(), icona);
     for (const QString& nome : bottoniConFigura) {
-        auto* bottone = Programma::controllo<QAbstractButton>(nome);
+        auto* bottone = ProgrammaFinto::controllo<QAbstractButton>(nome);
         QVERIFY2(bottone && !bottone->icon().isNull(), qPrintable(nome));
         QCOMPARE(bottone->iconSize(), QSize(32, 32));
     }
     if (finestra != Finestra::FormAvvio && finestra != Finestra::FormMenu) {
         for (const char* faccina : {"ComandoIconaSi", "ComandoIconaNo"}) {
-            auto* riquadro = Programma::controllo<QLabel>(faccina);
+            auto* riquadro = ProgrammaFinto::controllo<QLabel>(faccina);
             QVERIFY(riquadro->hasScaledContents());
             QCOMPARE(riquadro->pixmap().size(), QSize(32, 32));
             QVERIFY(!riquadro->autoFillBackground()); // the window shows round the disc

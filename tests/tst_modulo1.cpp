@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Programma {
+struct ProgrammaSenzaFinestre {
     CasualeFinto casuale;
     AvvisiFinti avvisi;
     RiproduttoreFinto riproduttore;
@@ -43,7 +43,7 @@ private slots:
 };
 
 void TestModulo1::cambioDiFinestra() {
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.modulo.Main();
     QCOMPARE(p.casuale.semine, 1);
     QCOMPARE(p.fabbrica.registro, QStringList({"carica FormAvvio", "mostra FormAvvio"}));
@@ -67,7 +67,7 @@ void TestModulo1::cambioDiFinestra() {
 }
 
 void TestModulo1::finestraCheNonSiApre() {
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.modulo.Main();
     p.modulo.Mostra(Finestra::FormMenu);
     p.fabbrica.nonSiAprono.insert(Finestra::FormOrdina2);
@@ -86,7 +86,7 @@ void TestModulo1::uscita_data() {
 
 void TestModulo1::uscita() {
     QFETCH(bool, si);
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.modulo.Main();
     p.modulo.Mostra(Finestra::FormMenu);
     p.modulo.valori().NumeroEsatti = 4;
@@ -103,7 +103,7 @@ void TestModulo1::uscita() {
 }
 
 void TestModulo1::chiusuraDallaCornice() {
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.modulo.Main();
     p.modulo.Mostra(Finestra::FormOrdina1);
     p.modulo.FinestraChiusa();
@@ -113,7 +113,7 @@ void TestModulo1::chiusuraDallaCornice() {
 }
 
 void TestModulo1::menuAzzeraEColora() {
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.casuale.estrazioni = {CasualeFinto::per(3, 18), CasualeFinto::per(17, 18)};
     FormAvvio titolo(p.modulo);
     QCOMPARE(titolo.coloreSfondo(), 0xFFFF00u); // cyan until loaded
@@ -129,7 +129,7 @@ void TestModulo1::menuAzzeraEColora() {
 }
 
 void TestModulo1::informazioni() {
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.modulo.MostraInformazioni();
     QCOMPARE(p.avvisi.mostrate.size(), 1);
     QCOMPARE(p.avvisi.mostrate.first().testo,
@@ -151,7 +151,7 @@ void TestModulo1::colori_data() {
 void TestModulo1::colori() {
     QFETCH(double, estrazione);
     QFETCH(quint32, colore);
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.casuale.estrazioni = {estrazione};
     QCOMPARE(p.coloriSuoni.ColoreCasuale(), colore);
     QCOMPARE(p.casuale.usate, 1);
@@ -170,7 +170,7 @@ void TestModulo1::suoni_data() {
 void TestModulo1::suoni() {
     QFETCH(QList<double>, estrazioni);
     QFETCH(QStringList, suonati);
-    Programma p;
+    ProgrammaSenzaFinestre p;
     p.casuale.estrazioni = estrazioni;
     for (qsizetype i = 0; i < estrazioni.size(); ++i)
         p.modulo.SuonoGiusto();

@@ -10,7 +10,7 @@
 #include "fakes/CasualeFinto.h"
 #include "fakes/GuscioFinto.h"
 #include "platform/LettoreElenco.h"
-#include "platform/RiproduttoreQt.h"
+#include "platform/qt/RiproduttoreQt.h"
 #include "shell/ModuloColoriSuoni.h"
 #include "variants/AlfabetoItaliano.h"
 #include "variants/Esercizi.h"

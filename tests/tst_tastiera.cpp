@@ -10,8 +10,6 @@
 
 namespace {
 
-using Programma = ProgrammaFinto;
-
 QWidget* fuoco() {
     return QApplication::focusWidget();
 }
@@ -29,7 +27,7 @@ void tasto(Qt::Key k, Qt::KeyboardModifiers modificatori = Qt::NoModifier) {
 }
 
 void attiva() {
-    FinestraBase* f = Programma::finestra();
+    FinestraBase* f = ProgrammaFinto::finestra();
     QVERIFY(f);
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
@@ -45,7 +43,7 @@ void tabFino(const QString& nome) {
 // Opens the menu bar with F10 and chooses the n-th item on it.
 void vocePrincipale(int n) {
     tasto(Qt::Key_F10);
-    QMenuBar* barra = Programma::finestra()->menuBar();
+    QMenuBar* barra = ProgrammaFinto::finestra()->menuBar();
     QVERIFY(barra->activeAction());
     for (int i = 0; i < n; ++i)
         QTest::keyClick(barra, Qt::Key_Right);
@@ -70,7 +68,7 @@ private slots:
 };
 
 void TestTastiera::sessioneSenzaMouse() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Main();
     attiva();
     QCOMPARE(nomeDelFuoco(), "BottoneAvvio");
@@ -83,15 +81,15 @@ void TestTastiera::sessioneSenzaMouse() {
 
     // A count of two, chosen from the keyboard: arrows move, Space chooses.
     vocePrincipale(1);
-    QVERIFY(Programma::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
     QCOMPARE(nomeDelFuoco(), "OpQuante_0");
     tasto(Qt::Key_Down);
     QCOMPARE(nomeDelFuoco(), "OpQuante_1");
-    QVERIFY(Programma::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
     tasto(Qt::Key_Up);
     tasto(Qt::Key_Space);
     QCOMPARE(p.modulo.valori().QuanteParole, 2);
-    QVERIFY(!Programma::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(!ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
     QVERIFY(fuoco() && fuoco()->isVisible() && fuoco()->isEnabled());
 
     // Checking at the end: the tiles were dealt Z... then Y...; wrong first.
@@ -117,7 +115,7 @@ void TestTastiera::sessioneSenzaMouse() {
     vocePrincipale(2);
     QVERIFY(QApplication::activePopupWidget());
     tasto(Qt::Key_Return);
-    QVERIFY(Programma::controllo("Command1")->isHidden());
+    QVERIFY(ProgrammaFinto::controllo("Command1")->isHidden());
     QVERIFY(fuoco() && fuoco()->isVisible());
     tabFino("BtParole_0");
     tasto(Qt::Key_Return);
@@ -134,7 +132,7 @@ void TestTastiera::sessioneSenzaMouse() {
     tabFino("BottoneEsci");
     tasto(Qt::Key_Return);
     attiva();
-    QVERIFY(Programma::controllo("Command5"));
+    QVERIFY(ProgrammaFinto::controllo("Command5"));
     p.avvisi.risposte = {Avvisi::Risposta::Si};
     QCOMPARE(nomeDelFuoco(), "Command1");
     tasto(Qt::Key_Return);
@@ -142,40 +140,42 @@ void TestTastiera::sessioneSenzaMouse() {
 }
 
 void TestTastiera::enterNonPremeAltri() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
     attiva();
     tabFino("BtParole_0");
-    const QString parola = Programma::controllo<QAbstractButton>("BtParole_0")->text();
+    const QString parola = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0")->text();
     tasto(Qt::Key_Return);
-    QCOMPARE(Programma::controllo<QLabel>("Label3_0")->text(), parola);
-    QCOMPARE(Programma::controllo<QLabel>("Label3_1")->text(), QString());
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola);
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_1")->text(), QString());
     QVERIFY(p.avvisi.mostrate.isEmpty()); // neither "Fatto" nor "Esci" was pressed
 }
 
 void TestTastiera::nomiAccessibili() {
-    Programma p;
+    ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
-    auto* tessera = Programma::controllo<QAbstractButton>("BtParole_0");
+    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
     QCOMPARE(testoAccessibile(tessera), tessera->text());
-    QCOMPARE(testoAccessibile(Programma::controllo("Label3_0")), "casella vuota");
-    Programma::clic("BtParole_0");
-    QCOMPARE(testoAccessibile(Programma::controllo("Label3_0")), tessera->text());
-    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaEsatti")), "Esatti");
-    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati")), "Errati");
-    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati"), QAccessible::Description),
-             "0");
-    QCOMPARE(testoAccessibile(Programma::controllo("ComandoIconaSi")), "risposta giusta");
-    QCOMPARE(testoAccessibile(Programma::controllo("ComandoIconaNo")), "risposta sbagliata");
-    QCOMPARE(testoAccessibile(Programma::controllo("Command1")), "Fatto");
-    QCOMPARE(testoAccessibile(Programma::controllo("Command3D1")), "Ricomincia");
-    QCOMPARE(testoAccessibile(Programma::controllo("BottoneEsci")), "Esci");
-    QCOMPARE(testoAccessibile(Programma::controllo("EtQuanteParole")),
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Label3_0")), "casella vuota");
+    ProgrammaFinto::clic("BtParole_0");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Label3_0")), tessera->text());
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtichettaEsatti")), "Esatti");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati")), "Errati");
+    QCOMPARE(
+        testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati"), QAccessible::Description),
+        "0");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("ComandoIconaSi")), "risposta giusta");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("ComandoIconaNo")), "risposta sbagliata");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Command1")), "Fatto");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Command3D1")), "Ricomincia");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("BottoneEsci")), "Esci");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtQuanteParole")),
              "Scegli il numero di parole");
-    Programma::menu("mnuImmediato");
-    Programma::clic("BtParole_2"); // not the smallest
-    QCOMPARE(testoAccessibile(Programma::controllo("EtichettaErrati"), QAccessible::Description),
-             "1");
+    ProgrammaFinto::menu("mnuImmediato");
+    ProgrammaFinto::clic("BtParole_2"); // not the smallest
+    QCOMPARE(
+        testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati"), QAccessible::Description),
+        "1");
 }
 
 void TestTastiera::pulsantiInItaliano() {

@@ -6,7 +6,7 @@
 #include "screens/FinestraMenu.h"
 #include "screens/LayoutEsercizio.h"
 #include "screens/SchermataQt.h"
-#include "shell/Modulo1.h"
+#include "shell/Programma.h"
 #include "variants/Esercizi.h"
 
 FabbricaFinestre::FabbricaFinestre(Casuale& casuale, Avvisi& avvisi, Elenchi& elenchi,
@@ -16,19 +16,19 @@ FabbricaFinestre::FabbricaFinestre(Casuale& casuale, Avvisi& avvisi, Elenchi& el
     , elenchi_(elenchi)
     , cartella_(std::move(cartella)) {}
 
-std::unique_ptr<Schermata> FabbricaFinestre::crea(Finestra finestra, Modulo1& modulo) {
-    const Esercizio::Servizi servizi{modulo, casuale_, avvisi_, elenchi_, cartella_};
+std::unique_ptr<Schermata> FabbricaFinestre::crea(Finestra finestra, Programma& programma) {
+    const Esercizio::Servizi servizi{programma, casuale_, avvisi_, elenchi_, cartella_};
     const auto esercizio = [&](const ImpostazioniEsercizio& impostazioni,
                                const LayoutEsercizio& layout) -> FinestraBase* {
-        return new FinestraEsercizio(modulo, impostazioni, layout, servizi);
+        return new FinestraEsercizio(programma, impostazioni, layout, servizi);
     };
     FinestraBase* nuova = nullptr;
     switch (finestra) {
     case Finestra::FormAvvio:
-        nuova = new FinestraAvvio(modulo);
+        nuova = new FinestraAvvio(programma);
         break;
     case Finestra::FormMenu:
-        nuova = new FinestraMenu(modulo);
+        nuova = new FinestraMenu(programma);
         break;
     case Finestra::FormOrdina1:
         nuova = esercizio(Esercizi::FormOrdina1(), Layout::FormOrdina1());

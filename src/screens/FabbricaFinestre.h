@@ -9,7 +9,7 @@ class FabbricaFinestre final : public FabbricaSchermate {
 public:
     FabbricaFinestre(Casuale& casuale, Avvisi& avvisi, Elenchi& elenchi, QString cartella);
 
-    std::unique_ptr<Schermata> crea(Finestra finestra, Modulo1& modulo) override;
+    std::unique_ptr<Schermata> crea(Finestra finestra, Programma& programma) override;
 
 private:
     Casuale& casuale_;

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QToolButton>
 
-FinestraAvvio::FinestraAvvio(Modulo1& modulo)
-    : FinestraBase(modulo, 11355, 8625)
-    , form_(modulo) {
+FinestraAvvio::FinestraAvvio(Programma& programma)
+    : FinestraBase(programma, 11355, 8625)
+    , form_(programma) {
     using namespace Disegno;
     const QIcon lettere(QPixmap::fromImage(Immagini::lettere()));
     setWindowIcon(lettere);

@@ -8,7 +8,7 @@
 class FinestraAvvio final : public FinestraBase {
     Q_OBJECT
 public:
-    explicit FinestraAvvio(Modulo1& modulo);
+    explicit FinestraAvvio(Programma& programma);
 
     bool carica() override;
 

@@ -2,7 +2,7 @@
 #include "screens/FinestraBase.h"
 
 #include "screens/Disegno.h"
-#include "shell/Modulo1.h"
+#include "shell/Programma.h"
 
 #include "screens/StileTastiera.h"
 
@@ -12,10 +12,10 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-FinestraBase::FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips)
+FinestraBase::FinestraBase(Programma& programma, int larghezzaTwips, int altezzaTwips)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , modulo_(modulo)
+    , programma_(programma)
     , area_(new QWidget(this)) {
     StileTastiera::applica();
     area_->setObjectName(QStringLiteral("area"));
@@ -33,7 +33,7 @@ void FinestraBase::closeEvent(QCloseEvent* evento) {
     // The program unloads windows by hiding them; a close can only come from
     // the frame, and closing the only window ends the program.
     evento->accept();
-    modulo_.FinestraChiusa();
+    programma_.FinestraChiusa();
 }
 
 void FinestraBase::keyPressEvent(QKeyEvent* evento) {

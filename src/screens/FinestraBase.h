@@ -3,14 +3,14 @@
 
 #include <QMainWindow>
 
-class Modulo1;
+class Programma;
 
 // What the six windows share: a fixed client area, no title text, and a frame
 // whose close button ends the program without a question.
 class FinestraBase : public QMainWindow {
     Q_OBJECT
 public:
-    FinestraBase(Modulo1& modulo, int larghezzaTwips, int altezzaTwips);
+    FinestraBase(Programma& programma, int larghezzaTwips, int altezzaTwips);
 
     // Runs the window's load step; false when it cannot open.
     virtual bool carica() = 0;
@@ -21,7 +21,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
-    Modulo1& modulo_;
+    Programma& programma_;
 
 private:
     QWidget* area_;

@@ -27,10 +27,11 @@ QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& l
 }
 } // namespace
 
-FinestraEsercizio::FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizio& impostazioni,
+FinestraEsercizio::FinestraEsercizio(Programma& programma,
+                                     const ImpostazioniEsercizio& impostazioni,
                                      const LayoutEsercizio& layout,
                                      const Esercizio::Servizi& servizi)
-    : FinestraBase(modulo, layout.larghezza, layout.altezza)
+    : FinestraBase(programma, layout.larghezza, layout.altezza)
     , esercizio_(impostazioni, servizi) {
     setWindowIcon(QIcon(QPixmap::fromImage(Immagini::faccinaSorridente())));
     costruisci(layout);

@@ -20,7 +20,7 @@ struct LayoutEsercizio;
 class FinestraEsercizio final : public FinestraBase {
     Q_OBJECT
 public:
-    FinestraEsercizio(Modulo1& modulo, const ImpostazioniEsercizio& impostazioni,
+    FinestraEsercizio(Programma& programma, const ImpostazioniEsercizio& impostazioni,
                       const LayoutEsercizio& layout, const Esercizio::Servizi& servizi);
 
     bool carica() override;

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-FinestraMenu::FinestraMenu(Modulo1& modulo)
-    : FinestraBase(modulo, larghezza, altezza)
-    , form_(modulo) {
+FinestraMenu::FinestraMenu(Programma& programma)
+    : FinestraBase(programma, larghezza, altezza)
+    , form_(programma) {
     using namespace Disegno;
     QWidget* foglio = area();
     sfondo(foglio, daBgr(form_.coloreSfondo()));

@@ -12,7 +12,7 @@ public:
     static constexpr int larghezza = 9375;
     static constexpr int altezza = 6585;
 
-    explicit FinestraMenu(Modulo1& modulo);
+    explicit FinestraMenu(Programma& programma);
 
     bool carica() override;
 

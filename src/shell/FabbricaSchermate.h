@@ -5,11 +5,11 @@
 
 #include <memory>
 
-class Modulo1;
+class Programma;
 class Schermata;
 
 class FabbricaSchermate {
 public:
     virtual ~FabbricaSchermate() = default;
-    virtual std::unique_ptr<Schermata> crea(Finestra finestra, Modulo1& modulo) = 0;
+    virtual std::unique_ptr<Schermata> crea(Finestra finestra, Programma& programma) = 0;
 };

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FormAvvio.h"
 
-#include "shell/Modulo1.h"
+#include "shell/Programma.h"
 
 void FormAvvio::Form_Load() {
-    coloreSfondo_ = modulo_.ColoreCasuale();
+    coloreSfondo_ = programma_.ColoreCasuale();
 }
 
 void FormAvvio::BottoneAvvio_Click() {
-    modulo_.Mostra(Finestra::FormMenu);
+    programma_.Mostra(Finestra::FormMenu);
 }

@@ -3,19 +3,19 @@
 
 #include <QtGlobal>
 
-class Modulo1;
+class Programma;
 
 // The title window's behaviour.
 class FormAvvio {
 public:
-    explicit FormAvvio(Modulo1& modulo)
-        : modulo_(modulo) {}
+    explicit FormAvvio(Programma& programma)
+        : programma_(programma) {}
 
     void Form_Load();
     void BottoneAvvio_Click();
     quint32 coloreSfondo() const { return coloreSfondo_; }
 
 private:
-    Modulo1& modulo_;
+    Programma& programma_;
     quint32 coloreSfondo_ = 0xFFFF00; // cyan until loaded
 };

@@ -3,13 +3,13 @@
 
 #include <QtGlobal>
 
-class Modulo1;
+class Programma;
 
 // The main menu's behaviour.
 class FormMenu {
 public:
-    explicit FormMenu(Modulo1& modulo)
-        : modulo_(modulo) {}
+    explicit FormMenu(Programma& programma)
+        : programma_(programma) {}
 
     void Form_Load();
     void Command1_Click(); // "Esci"
@@ -20,6 +20,6 @@ public:
     quint32 coloreSfondo() const { return coloreSfondo_; }
 
 private:
-    Modulo1& modulo_;
+    Programma& programma_;
     quint32 coloreSfondo_ = 0xFFFF80; // light cyan until loaded
 };

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercise/Guscio.h"
-#include "shell/Finestra.h"
+#include "shell/Programma.h"
 
 #include <QString>
 
@@ -18,7 +17,7 @@ class Schermata;
 
 // The program around the exercises: the shared counters, which window is
 // loaded, leaving the program and the information box.
-class Modulo1 final : public Guscio {
+class Modulo1 final : public Programma {
 public:
     struct Servizi {
         Casuale& casuale;
@@ -34,11 +33,9 @@ public:
     ~Modulo1() override;
 
     void Main();
-    // Shows the new window first, then unloads the old one.
-    void Mostra(Finestra finestra);
-    void ConfermaUscita();
-    // The loaded window was closed through its frame.
-    void FinestraChiusa();
+    void Mostra(Finestra finestra) override;
+    void ConfermaUscita() override;
+    void FinestraChiusa() override;
     std::optional<Finestra> caricata() const { return caricata_; }
 
     ValoriCondivisi& valori() override { return valori_; }

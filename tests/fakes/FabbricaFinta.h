@@ -57,7 +57,7 @@ public:
         Finestra finestra_;
     };
 
-    std::unique_ptr<Schermata> crea(Finestra finestra, Modulo1&) override {
+    std::unique_ptr<Schermata> crea(Finestra finestra, Programma&) override {
         return std::make_unique<SchermataFinta>(*this, finestra);
     }
 };

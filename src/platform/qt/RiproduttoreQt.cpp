@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/RiproduttoreQt.h"
+#include "platform/qt/RiproduttoreQt.h"
 
 #include <QApplication>
 #include <QFile>

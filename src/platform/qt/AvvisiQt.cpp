@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/AvvisiQt.h"
+#include "platform/qt/AvvisiQt.h"
 
 #include <QMessageBox>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/AvvisiQt.h"
+#include "platform/qt/AvvisiQt.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
-#include "platform/RiproduttoreQt.h"
+#include "platform/qt/RiproduttoreQt.h"
 #include "platform/TraduzioneItaliana.h"
 #include "screens/FabbricaFinestre.h"
 #include "shell/Modulo1.h"
