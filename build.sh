@@ -29,7 +29,9 @@ if [ "$modo" = test-asan ]; then
     cartella=build-asan
     opzioni=(-DSEQUENZIO_SANITIZE=ON)
 fi
-cmake -S . -B "$cartella" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${opzioni[@]}"
+# CI sets SEQUENZIO_WERROR=ON so that a warning fails the run.
+cmake -S . -B "$cartella" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DSEQUENZIO_WERROR="${SEQUENZIO_WERROR:-OFF}" "${opzioni[@]}"
 cmake --build "$cartella" -j"$(nproc)"
 
 case "$modo" in
