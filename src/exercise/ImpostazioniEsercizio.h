@@ -16,7 +16,6 @@ struct ImpostazioniEsercizio {
     int contaApertura = 0; // items dealt when the window opens
     bool maiuscole = true; // tiles show their word in upper case
     bool coloreOgniTurno = false;
-    QString didascaliaMenuFrasi;
     QString segnaposto; // caption of tiles and slots before the first deal
 
     bool daFile() const { return vociIncorporate.isEmpty(); }

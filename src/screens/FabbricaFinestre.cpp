@@ -4,7 +4,7 @@
 #include "screens/FinestraAvvio.h"
 #include "screens/FinestraEsercizio.h"
 #include "screens/FinestraMenu.h"
-#include "screens/LayoutEsercizio.h"
+#include "screens/Layout.h"
 #include "screens/SchermataQt.h"
 #include "shell/Programma.h"
 #include "variants/Esercizi.h"

@@ -3,13 +3,14 @@
 
 #include "screens/Disegno.h"
 #include "screens/Immagini.h"
+#include "screens/Layout.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 
 FinestraAvvio::FinestraAvvio(Programma& programma)
-    : FinestraBase(programma, 11355, 8625)
+    : FinestraBase(programma, Layout::FormAvvio().larghezza, Layout::FormAvvio().altezza)
     , form_(programma) {
     using namespace Disegno;
     const QIcon lettere(QPixmap::fromImage(Immagini::lettere()));
@@ -18,18 +19,20 @@ FinestraAvvio::FinestraAvvio(Programma& programma)
     sfondo(foglio, daBgr(form_.coloreSfondo()));
 
     // Both labels are transparent: the window's colour shows behind their text.
-    const Rettangolo postoTitolo{1800, 1560, 5895, 3015};
-    QLabel* titolo = etichetta(foglio, QStringLiteral("Label2_0"), postoTitolo, QString(), 60);
+    const LayoutAvvio& layout = Layout::FormAvvio();
+    QLabel* titolo = etichetta(foglio, QStringLiteral("Label2_0"), layout.titolo.rettangolo,
+                               QString(), layout.titolo.punti);
     titolo->setText(aCapoAiBlank(QStringLiteral("   sequenzio"), titolo->font(),
-                                 postoTitolo.inPixel().width()));
+                                 layout.titolo.rettangolo.inPixel().width()));
     titolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QLabel* sottotitolo = etichetta(foglio, QStringLiteral("Label2_1"), {2280, 480, 4932, 852},
-                                    QStringLiteral("Esercitazioni linguistiche"), 18);
+    QLabel* sottotitolo =
+        etichetta(foglio, QStringLiteral("Label2_1"), layout.sottotitolo.rettangolo,
+                  QStringLiteral("Esercitazioni linguistiche"), layout.sottotitolo.punti);
     sottotitolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QToolButton* avvio =
-        bottoneConFigura(foglio, QStringLiteral("BottoneAvvio"), {2880, 4680, 3855, 1335},
-                         QStringLiteral("Avvio"), 20.25, lettere);
+        bottoneConFigura(foglio, QStringLiteral("BottoneAvvio"), layout.avvio.rettangolo,
+                         QStringLiteral("Avvio"), layout.avvio.punti, lettere);
     QPalette grigio = avvio->palette();
     grigio.setColor(QPalette::Button, QColor(192, 192, 192));
     avvio->setPalette(grigio);

@@ -2,7 +2,7 @@
 #include "screens/FinestraEsercizio.h"
 
 #include "screens/Immagini.h"
-#include "screens/LayoutEsercizio.h"
+#include "screens/Layout.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -20,7 +20,7 @@ QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& l
                 const QImage& figura) {
     auto* riquadro = new QLabel(genitore);
     riquadro->setObjectName(nome);
-    riquadro->setGeometry(Rettangolo{layout.faccineLeft, layout.faccineTop, 975, 855}.inPixel());
+    riquadro->setGeometry(layout.faccine.inPixel());
     riquadro->setPixmap(QPixmap::fromImage(figura));
     riquadro->setScaledContents(true); // a little wider than tall, as designed
     return riquadro;
@@ -35,7 +35,7 @@ FinestraEsercizio::FinestraEsercizio(Programma& programma,
     , esercizio_(impostazioni, servizi) {
     setWindowIcon(QIcon(QPixmap::fromImage(Immagini::faccinaSorridente())));
     costruisci(layout);
-    costruisciMenu();
+    costruisciMenu(layout);
     ordinaTabulazione();
     fissaDimensioni();
 }
@@ -63,14 +63,13 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         BtParole_.append(tessera);
     }
 
-    QLabel* Label1 = etichetta(foglio, QStringLiteral("Label1"), {7680, 1200, 735, 375},
-                               QStringLiteral("Esatti"), layout.puntiEtichette);
-    QLabel* Label2 = etichetta(foglio, QStringLiteral("Label2"), {7680, layout.topLabel2, 735, 495},
-                               QStringLiteral("Errati"), layout.puntiEtichette);
-    EtichettaEsatti_ =
-        etichetta(foglio, QStringLiteral("EtichettaEsatti"), {8520, 1080, 975, 615}, QString(), 18);
-    EtichettaErrati_ = etichetta(foglio, QStringLiteral("EtichettaErrati"),
-                                 {8520, layout.topErrati, 855, 615}, QString(), 18);
+    const auto conPosto = [&](const QString& nome, const Posto& posto, const QString& testo) {
+        return etichetta(foglio, nome, posto.rettangolo, testo, posto.punti);
+    };
+    QLabel* Label1 = conPosto(QStringLiteral("Label1"), layout.label1, QStringLiteral("Esatti"));
+    QLabel* Label2 = conPosto(QStringLiteral("Label2"), layout.label2, QStringLiteral("Errati"));
+    EtichettaEsatti_ = conPosto(QStringLiteral("EtichettaEsatti"), layout.esatti, QString());
+    EtichettaErrati_ = conPosto(QStringLiteral("EtichettaErrati"), layout.errati, QString());
     for (QLabel* contatore : {Label1, Label2, EtichettaEsatti_, EtichettaErrati_}) {
         // Over the letters window's changing colour the labels let it show through.
         if (!layout.etichetteTrasparenti)
@@ -86,18 +85,16 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     ComandoIconaSi_->setAccessibleName(QStringLiteral("risposta giusta"));
     ComandoIconaNo_->setAccessibleName(QStringLiteral("risposta sbagliata"));
 
-    const auto colonna = [&](int top, int altezza) {
-        return Rettangolo{layout.bottoniLeft, top, layout.bottoniWidth, altezza};
+    const auto conFigura = [&](const QString& nome, const Posto& posto, const QString& testo,
+                               const QIcon& figura) {
+        return bottoneConFigura(foglio, nome, posto.rettangolo, testo, posto.punti, figura);
     };
-    Command1_ = bottoneConFigura(foglio, QStringLiteral("Command1"), colonna(layout.topFatto, 975),
-                                 QStringLiteral("Fatto"), 14.25,
-                                 QIcon(QPixmap::fromImage(Immagini::lettere())));
-    Command3D1_ =
-        bottoneConFigura(foglio, QStringLiteral("Command3D1"), colonna(layout.topRicomincia, 975),
-                         QStringLiteral("Ricomincia"), 9, Immagini::iconaBacchetta());
-    BottoneEsci_ = bottoneConFigura(foglio, QStringLiteral("BottoneEsci"),
-                                    colonna(layout.topEsci, 855), QStringLiteral("Esci"), 14.25,
-                                    QIcon(QPixmap::fromImage(Immagini::persona())));
+    Command1_ = conFigura(QStringLiteral("Command1"), layout.fatto, QStringLiteral("Fatto"),
+                          QIcon(QPixmap::fromImage(Immagini::lettere())));
+    Command3D1_ = conFigura(QStringLiteral("Command3D1"), layout.ricomincia,
+                            QStringLiteral("Ricomincia"), Immagini::iconaBacchetta());
+    BottoneEsci_ = conFigura(QStringLiteral("BottoneEsci"), layout.esci, QStringLiteral("Esci"),
+                             QIcon(QPixmap::fromImage(Immagini::persona())));
     connect(Command1_, &QToolButton::clicked, this,
             [this] { inoltra(&Esercizio::Command1_Click); });
     connect(Command3D1_, &QToolButton::clicked, this,
@@ -111,17 +108,16 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     EtQuanteParole_ = new QFrame(foglio);
     EtQuanteParole_->setObjectName(QStringLiteral("EtQuanteParole"));
     EtQuanteParole_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    EtQuanteParole_->setGeometry(
-        Rettangolo{0, 0, layout.larghezzaPannello, layout.altezzaPannello}.inPixel());
+    EtQuanteParole_->setGeometry(layout.pannello.inPixel());
     sfondo(EtQuanteParole_, EtQuanteParole_->palette().color(QPalette::Button));
-    EtQuanteParole_->setAccessibleName(esercizio_.impostazioni().didascaliaMenuFrasi.trimmed());
+    EtQuanteParole_->setAccessibleName(layout.didascaliaMenuFrasi.trimmed());
     EtQuanteParole_->hide();
     gruppoOpzioni_ = new QButtonGroup(this);
     for (int i = 0; i < esercizio_.impostazioni().scelte(); ++i) {
         auto* opzione = new QRadioButton(QString::number(i + 2), EtQuanteParole_);
         opzione->setObjectName(QStringLiteral("OpQuante_%1").arg(i));
-        opzione->setGeometry(layout.opzione(i).inPixel());
-        opzione->setFont(carattere(18));
+        opzione->setGeometry(layout.opzioni.posto(i).inPixel());
+        opzione->setFont(carattere(layout.opzioni.punti));
         sfondo(opzione, grigioChiaro);
         gruppoOpzioni_->addButton(opzione, i);
         OpQuante_.append(opzione);
@@ -131,11 +127,11 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
             [this](int i) { inoltra(&Esercizio::OpQuante_Click, i); });
 }
 
-void FinestraEsercizio::costruisciMenu() {
+void FinestraEsercizio::costruisciMenu(const LayoutEsercizio& layout) {
     QMenuBar* barra = menuBar();
     const QString dieci(10, u' ');
     QAction* MenuAzzera = barra->addAction(QStringLiteral("Azzera conteggio") + dieci);
-    QAction* MenuFrasi = barra->addAction(esercizio_.impostazioni().didascaliaMenuFrasi);
+    QAction* MenuFrasi = barra->addAction(layout.didascaliaMenuFrasi);
     QMenu* mnuControllo = barra->addMenu(QStringLiteral("Controllo") + dieci);
     mnuImmediato_ = mnuControllo->addAction(QStringLiteral("immediato"));
     mnuTermine_ = mnuControllo->addAction(QStringLiteral("al termine"));

@@ -28,7 +28,7 @@ public:
 
 private:
     void costruisci(const LayoutEsercizio& layout);
-    void costruisciMenu();
+    void costruisciMenu(const LayoutEsercizio& layout);
     void ordinaTabulazione();
     void rendi();
     void rendiPannello(const StatoFinestra& stato);

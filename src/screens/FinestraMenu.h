@@ -8,10 +8,6 @@
 class FinestraMenu final : public FinestraBase {
     Q_OBJECT
 public:
-    // Wide enough for the exercise buttons, which reach past the designed width.
-    static constexpr int larghezza = 9375;
-    static constexpr int altezza = 6585;
-
     explicit FinestraMenu(Programma& programma);
 
     bool carica() override;

@@ -4,7 +4,6 @@
 #include "variants/AlfabetoItaliano.h"
 
 namespace {
-const QString dieciBlank(10, u' ');
 const QString parole = QStringLiteral("allevatelo");
 } // namespace
 
@@ -18,7 +17,6 @@ const ImpostazioniEsercizio& FormOrdina() {
         .contaApertura = 21,
         .maiuscole = false,
         .coloreOgniTurno = true,
-        .didascaliaMenuFrasi = QStringLiteral("Scegli il numero di lettere") + dieciBlank,
         .segnaposto = QStringLiteral("a"),
     };
     return impostazioni;
@@ -31,7 +29,6 @@ const ImpostazioniEsercizio& FormOrdina1() {
         .voci = 20,
         .caselle = 20,
         .contaApertura = 20,
-        .didascaliaMenuFrasi = QStringLiteral("Scegli il numero di parole") + dieciBlank,
         .segnaposto = parole,
     };
     return impostazioni;
@@ -44,7 +41,6 @@ const ImpostazioniEsercizio& FormOrdina2() {
         .voci = 12,
         .caselle = 12,
         .contaApertura = 12,
-        .didascaliaMenuFrasi = QStringLiteral("Scegli il numero di parole") + dieciBlank + u' ',
         .segnaposto = parole,
     };
     return impostazioni;
@@ -57,7 +53,6 @@ const ImpostazioniEsercizio& FormOrdina3() {
         .voci = 30,
         .caselle = 20,
         .contaApertura = 20,
-        .didascaliaMenuFrasi = QStringLiteral("Scegli il numero di parole") + dieciBlank,
         .segnaposto = parole,
     };
     return impostazioni;
