@@ -61,7 +61,6 @@ const LayoutEsercizio& FormOrdina1() {
     };
     return layout;
 }
-// clang-format on
 
 // The other three windows: the first-letter one with their differences.
 const LayoutEsercizio& FormOrdina() {
@@ -69,22 +68,12 @@ const LayoutEsercizio& FormOrdina() {
         LayoutEsercizio lettere = FormOrdina1();
         lettere.larghezza = 12210;
         lettere.altezza = 10620;
-        lettere.tessere = {.left = 120,
-                           .top = 3360,
-                           .passoX = 960,
-                           .passoY = 840,
-                           .colonne = 7,
-                           .width = 855,
-                           .height = 735,
-                           .punti = 24};
-        lettere.caselle = {.left = 120,
-                           .top = 120,
-                           .passoX = 960,
-                           .passoY = 840,
-                           .colonne = 7,
-                           .width = 855,
-                           .height = 735,
-                           .punti = 24};
+        // Square tiles and slots, seven to a row.
+        const Griglia lettera{.left = 120, .top = 120, .passoX = 960, .passoY = 840,
+                              .colonne = 7, .width = 855, .height = 735, .punti = 24};
+        lettere.caselle = lettera;
+        lettere.tessere = lettera;
+        lettere.tessere.top = 3360;
         lettere.pannello = {0, 0, 12255, 10095};
         lettere.label2.rettangolo.top = 1800;
         lettere.errati.rettangolo.top = 1680;
@@ -138,5 +127,7 @@ const LayoutEsercizio& FormOrdina3() {
     }();
     return layout;
 }
+
+// clang-format on
 
 } // namespace Layout
