@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qt/AvvisiQt.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
-#include "platform/qt/RiproduttoreQt.h"
 #include "platform/TraduzioneItaliana.h"
+#include "platform/qt/AvvisiQt.h"
+#include "platform/qt/RiproduttoreQt.h"
 #include "screens/FabbricaFinestre.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
