@@ -17,10 +17,43 @@ int StileTastiera::styleHint(StyleHint hint, const QStyleOption* opzione, const 
     return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
 }
 
+namespace {
+
+void facciaPiatta(const QStyleOption* opzione, QPainter* pittore) {
+    const bool premuto = opzione->state & (QStyle::State_Sunken | QStyle::State_On);
+    const QColor faccia = opzione->palette.color(QPalette::Button).darker(premuto ? 115 : 100);
+    QColor luce = faccia.lighter(150);
+    QColor ombra = faccia.darker(150);
+    QColor bordo = Qt::black;
+    if (premuto)
+        std::swap(luce, ombra);
+    const QRect r = opzione->rect.adjusted(0, 0, -1, -1);
+    pittore->save();
+    pittore->setRenderHint(QPainter::Antialiasing, false);
+    pittore->fillRect(opzione->rect, faccia);
+    // Outer edge, then inner edge: light above and left, shadow below and right.
+    const auto spigolo = [&](QRect q, const QColor& sopra, const QColor& sotto) {
+        pittore->setPen(sopra);
+        pittore->drawLine(q.topLeft(), q.topRight());
+        pittore->drawLine(q.topLeft(), q.bottomLeft());
+        pittore->setPen(sotto);
+        pittore->drawLine(q.bottomLeft(), q.bottomRight());
+        pittore->drawLine(q.topRight(), q.bottomRight());
+    };
+    spigolo(r, premuto ? bordo : luce, bordo);
+    spigolo(r.adjusted(1, 1, -1, -1), luce, ombra);
+    pittore->restore();
+}
+
+} // namespace
+
 void StileTastiera::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione,
                                   QPainter* pittore, const QWidget* widget) const {
-    QProxyStyle::drawPrimitive(elemento, opzione, pittore, widget);
     const bool bottone = elemento == PE_PanelButtonCommand || elemento == PE_PanelButtonTool;
+    if (bottone)
+        facciaPiatta(opzione, pittore);
+    else
+        QProxyStyle::drawPrimitive(elemento, opzione, pittore, widget);
     const bool fuoco =
         (opzione->state & State_HasFocus) && (opzione->state & State_KeyboardFocusChange);
     if (!fuoco || !(bottone || elemento == PE_FrameFocusRect))
