@@ -24,21 +24,21 @@ void facciaPiatta(const QStyleOption* opzione, QPainter* pittore) {
     const QColor faccia = opzione->palette.color(QPalette::Button).darker(premuto ? 115 : 100);
     QColor luce = faccia.lighter(150);
     QColor ombra = faccia.darker(150);
-    QColor bordo = Qt::black;
+    const QColor bordo(Qt::black);
     if (premuto)
         std::swap(luce, ombra);
-    const QRect r = opzione->rect.adjusted(0, 0, -1, -1);
+    // Edges as strips one pixel wide at the button's own border, so that they
+    // stay on the border at any scale factor.
+    const QRectF r = opzione->rect;
     pittore->save();
     pittore->setRenderHint(QPainter::Antialiasing, false);
-    pittore->fillRect(opzione->rect, faccia);
+    pittore->fillRect(r, faccia);
     // Outer edge, then inner edge: light above and left, shadow below and right.
-    const auto spigolo = [&](QRect q, const QColor& sopra, const QColor& sotto) {
-        pittore->setPen(sopra);
-        pittore->drawLine(q.topLeft(), q.topRight());
-        pittore->drawLine(q.topLeft(), q.bottomLeft());
-        pittore->setPen(sotto);
-        pittore->drawLine(q.bottomLeft(), q.bottomRight());
-        pittore->drawLine(q.topRight(), q.bottomRight());
+    const auto spigolo = [&](QRectF q, const QColor& sopra, const QColor& sotto) {
+        pittore->fillRect(QRectF(q.left(), q.top(), q.width(), 1), sopra);
+        pittore->fillRect(QRectF(q.left(), q.top(), 1, q.height()), sopra);
+        pittore->fillRect(QRectF(q.left(), q.bottom() - 1, q.width(), 1), sotto);
+        pittore->fillRect(QRectF(q.right() - 1, q.top(), 1, q.height()), sotto);
     };
     spigolo(r, premuto ? bordo : luce, bordo);
     spigolo(r.adjusted(1, 1, -1, -1), luce, ombra);
