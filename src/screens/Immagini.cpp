@@ -98,11 +98,11 @@ QImage faccinaTriste() {
 QPixmap stirata(const QImage& figura, QSize misura, qreal rapporto) {
     const QSize pixel = misura * rapporto;
     const bool ingrandisce = pixel.width() >= figura.width() && pixel.height() >= figura.height();
-    QPixmap stirata = QPixmap::fromImage(
+    QPixmap tela = QPixmap::fromImage(
         figura.scaled(pixel, Qt::IgnoreAspectRatio,
                       ingrandisce ? Qt::FastTransformation : Qt::SmoothTransformation));
-    stirata.setDevicePixelRatio(rapporto);
-    return stirata;
+    tela.setDevicePixelRatio(rapporto);
+    return tela;
 }
 
 QIcon icona(const QImage& figura) {

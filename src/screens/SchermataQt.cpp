@@ -25,7 +25,8 @@ bool SchermataQt::carica() {
 void SchermataQt::mostra(const Schermata* alPostoDi) {
     // Every window opens on the centre of the one it replaces, the first one
     // on the screen that holds the pointer. The old frame's thickness stands
-    // in for the new one's, which the window manager tells only once shown.
+    // in for the new one's, which the window manager tells only once shown;
+    // so the first window, with no frame to go by, sits half a title bar low.
     const auto* vecchia = dynamic_cast<const SchermataQt*>(alPostoDi);
     const FinestraBase* sotto = vecchia ? vecchia->finestra_.data() : nullptr;
     QScreen* schermo = sotto ? sotto->screen() : QGuiApplication::screenAt(QCursor::pos());

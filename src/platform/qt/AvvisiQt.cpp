@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 // The window a box belongs to: the program shows one window at a time (the
