@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/ProgrammaFinto.h"
+#include "platform/Collocazione.h"
 #include "screens/Disegno.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
@@ -40,6 +41,8 @@ private slots:
     void figure();
     void titoloACapo_data();
     void titoloACapo();
+    void collocazione_data();
+    void collocazione();
 };
 
 void TestFinestre::geometria_data() {
@@ -324,8 +327,9 @@ void TestFinestre::figure() {
     if (finestra != Finestra::FormAvvio && finestra != Finestra::FormMenu) {
         for (const char* faccina : {"ComandoIconaSi", "ComandoIconaNo"}) {
             auto* riquadro = ProgrammaFinto::controllo<QLabel>(faccina);
-            QVERIFY(riquadro->hasScaledContents());
-            QCOMPARE(riquadro->pixmap().size(), QSize(32, 32));
+            // Stretched beforehand, pixel by pixel: a label would blend it.
+            QVERIFY(!riquadro->hasScaledContents());
+            QCOMPARE(riquadro->pixmap().deviceIndependentSize(), QSizeF(riquadro->size()));
             QVERIFY(!riquadro->autoFillBackground()); // the window shows round the disc
         }
     }
@@ -346,6 +350,49 @@ void TestFinestre::titoloACapo() {
     QFETCH(int, larghezza);
     QFETCH(QString, righe);
     QCOMPARE(Disegno::aCapoAiBlank(testo, Disegno::carattere(60), larghezza), righe);
+}
+
+void TestFinestre::collocazione_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("corniceSotto");
+    QTest::addColumn<QRect>("clientSotto");
+    QTest::addColumn<QRect>("disponibile");
+    QTest::addColumn<QPoint>("angolo");
+    // A frame 1 px thick with a 20 px title bar, as openbox draws it.
+    const auto sotto = [](int x, int y, int w, int h) { return QRect(x, y, w + 2, h + 21); };
+    const auto dentro = [](int x, int y, int w, int h) { return QRect(x + 1, y + 20, w, h); };
+    const QRect schermo(0, 0, 1920, 1080);
+    const QSize menu(625, 439); // frame 627 x 460
+    QTest::newRow("primo, sullo schermo")
+        << menu << schermo << schermo << schermo << QPoint(647, 320);
+    QTest::newRow("al centro di quella di prima")
+        << menu << sotto(581, 252, 757, 575) << dentro(581, 252, 757, 575) << schermo
+        << QPoint(647, 320);
+    QTest::newRow("bordo sinistro") << menu << sotto(-300, 300, 100, 100)
+                                    << dentro(-300, 300, 100, 100) << schermo << QPoint(0, 131);
+    QTest::newRow("bordo destro") << menu << sotto(1900, 300, 100, 100)
+                                  << dentro(1900, 300, 100, 100) << schermo << QPoint(1293, 131);
+    QTest::newRow("bordo alto") << menu << sotto(900, -50, 100, 100) << dentro(900, -50, 100, 100)
+                                << schermo << QPoint(637, 0);
+    QTest::newRow("bordo basso") << menu << sotto(900, 1000, 100, 100)
+                                 << dentro(900, 1000, 100, 100) << schermo << QPoint(637, 620);
+    // A second screen with a panel across its top.
+    const QRect secondo(1920, 32, 1366, 736);
+    QTest::newRow("pannello del secondo schermo")
+        << menu << sotto(2500, 40, 200, 100) << dentro(2500, 40, 200, 100) << secondo
+        << QPoint(2287, 32);
+    QTest::newRow("piu grande dello schermo")
+        << QSize(1500, 900) << sotto(2500, 300, 200, 100) << dentro(2500, 300, 200, 100) << secondo
+        << QPoint(1920, 32);
+}
+
+void TestFinestre::collocazione() {
+    QFETCH(QSize, client);
+    QFETCH(QRect, corniceSotto);
+    QFETCH(QRect, clientSotto);
+    QFETCH(QRect, disponibile);
+    QFETCH(QPoint, angolo);
+    QCOMPARE(Collocazione::angoloCornice(client, corniceSotto, clientSotto, disponibile), angolo);
 }
 
 QTEST_MAIN(TestFinestre)

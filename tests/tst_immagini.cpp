@@ -60,6 +60,16 @@ void TestImmagini::tuttiIColori_data() {
     QTest::newRow("faccinaSorridente") << Immagini::faccinaSorridente() << 32 << 3;
     QTest::newRow("faccinaRidente") << Immagini::faccinaRidente() << 32 << 3;
     QTest::newRow("faccinaTriste") << Immagini::faccinaTriste() << 32 << 2;
+    // Enlarged, as on the exercise window and on a whiteboard at one and a half times.
+    const auto ingrandita = [](const QPixmap& figura) {
+        return figura.toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    QTest::newRow("faccinaRidente stirata")
+        << ingrandita(Immagini::stirata(Immagini::faccinaRidente(), QSize(65, 65))) << 65 << 3;
+    QTest::newRow("persona a 48")
+        << ingrandita(Immagini::icona(Immagini::persona()).pixmap(QSize(32, 32), 1.5)) << 48 << 6;
+    QTest::newRow("bacchetta a 24")
+        << ingrandita(Immagini::iconaBacchetta().pixmap(QSize(24, 24))) << 24 << 4;
 }
 
 void TestImmagini::tuttiIColori() {

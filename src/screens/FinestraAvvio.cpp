@@ -13,7 +13,7 @@ FinestraAvvio::FinestraAvvio(Programma& programma)
     : FinestraBase(programma, Layout::FormAvvio().larghezza, Layout::FormAvvio().altezza)
     , form_(programma) {
     using namespace Disegno;
-    const QIcon lettere(QPixmap::fromImage(Immagini::lettere()));
+    const QIcon lettere = Immagini::icona(Immagini::lettere());
     setWindowIcon(lettere);
     QWidget* foglio = area();
     sfondo(foglio, daBgr(form_.coloreSfondo()));

@@ -21,8 +21,8 @@ QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& l
     auto* riquadro = new QLabel(genitore);
     riquadro->setObjectName(nome);
     riquadro->setGeometry(layout.faccine.inPixel());
-    riquadro->setPixmap(QPixmap::fromImage(figura));
-    riquadro->setScaledContents(true); // a little wider than tall, as designed
+    // Stretched a little wider than tall, as designed.
+    riquadro->setPixmap(Immagini::stirata(figura, riquadro->size(), genitore->devicePixelRatioF()));
     return riquadro;
 }
 } // namespace
@@ -33,7 +33,7 @@ FinestraEsercizio::FinestraEsercizio(Programma& programma,
                                      const Esercizio::Servizi& servizi)
     : FinestraBase(programma, layout.larghezza, layout.altezza)
     , esercizio_(impostazioni, servizi) {
-    setWindowIcon(QIcon(QPixmap::fromImage(Immagini::faccinaSorridente())));
+    setWindowIcon(Immagini::icona(Immagini::faccinaSorridente()));
     costruisci(layout);
     costruisciMenu(layout);
     ordinaTabulazione();
@@ -90,11 +90,11 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         return bottoneConFigura(foglio, nome, posto.rettangolo, testo, posto.punti, figura);
     };
     Command1_ = conFigura(QStringLiteral("Command1"), layout.fatto, QStringLiteral("Fatto"),
-                          QIcon(QPixmap::fromImage(Immagini::lettere())));
+                          Immagini::icona(Immagini::lettere()));
     Command3D1_ = conFigura(QStringLiteral("Command3D1"), layout.ricomincia,
                             QStringLiteral("Ricomincia"), Immagini::iconaBacchetta());
     BottoneEsci_ = conFigura(QStringLiteral("BottoneEsci"), layout.esci, QStringLiteral("Esci"),
-                             QIcon(QPixmap::fromImage(Immagini::persona())));
+                             Immagini::icona(Immagini::persona()));
     connect(Command1_, &QToolButton::clicked, this,
             [this] { inoltra(&Esercizio::Command1_Click); });
     connect(Command3D1_, &QToolButton::clicked, this,

@@ -31,7 +31,7 @@ FinestraMenu::FinestraMenu(Programma& programma)
     };
     QToolButton* esci = bottoneConFigura(foglio, QStringLiteral("Command1"), layout.esci.rettangolo,
                                          QStringLiteral("Esci"), layout.esci.punti,
-                                         QIcon(QPixmap::fromImage(Immagini::persona())));
+                                         Immagini::icona(Immagini::persona()));
     connect(esci, &QToolButton::clicked, this, [this] { form_.Command1_Click(); });
     QWidget* precedente = esci;
     // Created in tab order: "Esci" first, then the exercises from Command2 on.

@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 
 // Le figure del programma, disegnate a mano e compilate dentro l'eseguibile.
 // Tutte in formato ARGB32: i pixel trasparenti hanno alfa 0.
@@ -16,6 +17,10 @@ QImage faccinaSorridente(); // faccina che sorride
 QImage faccinaRidente();    // faccina che ride
 QImage faccinaTriste();     // faccina triste
 
+// Pixel art is enlarged pixel by pixel, never blended, so at any size it keeps
+// its 16 colours and its hard-edged mask; only shrinking blends.
+QPixmap stirata(const QImage& figura, QSize misura, qreal rapporto = 1.0); // riempie la misura
+QIcon icona(const QImage& figura);
 QIcon iconaBacchetta(); // bacchetta in entrambe le misure
 
 } // namespace Immagini

@@ -15,7 +15,7 @@ public:
     ~SchermataQt() override;
 
     bool carica() override;
-    void mostra() override;
+    void mostra(const Schermata* alPostoDi) override;
 
 private:
     QPointer<FinestraBase> finestra_;

@@ -17,10 +17,43 @@ int StileTastiera::styleHint(StyleHint hint, const QStyleOption* opzione, const 
     return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
 }
 
+namespace {
+
+void facciaPiatta(const QStyleOption* opzione, QPainter* pittore) {
+    const bool premuto = opzione->state & (QStyle::State_Sunken | QStyle::State_On);
+    const QColor faccia = opzione->palette.color(QPalette::Button).darker(premuto ? 115 : 100);
+    QColor luce = faccia.lighter(150);
+    QColor ombra = faccia.darker(150);
+    const QColor bordo(Qt::black);
+    if (premuto)
+        std::swap(luce, ombra);
+    // Edges as strips one pixel wide at the button's own border, so that they
+    // stay on the border at any scale factor.
+    const QRectF r = opzione->rect;
+    pittore->save();
+    pittore->setRenderHint(QPainter::Antialiasing, false);
+    pittore->fillRect(r, faccia);
+    // Outer edge, then inner edge: light above and left, shadow below and right.
+    const auto spigolo = [&](QRectF q, const QColor& sopra, const QColor& sotto) {
+        pittore->fillRect(QRectF(q.left(), q.top(), q.width(), 1), sopra);
+        pittore->fillRect(QRectF(q.left(), q.top(), 1, q.height()), sopra);
+        pittore->fillRect(QRectF(q.left(), q.bottom() - 1, q.width(), 1), sotto);
+        pittore->fillRect(QRectF(q.right() - 1, q.top(), 1, q.height()), sotto);
+    };
+    spigolo(r, premuto ? bordo : luce, bordo);
+    spigolo(r.adjusted(1, 1, -1, -1), luce, ombra);
+    pittore->restore();
+}
+
+} // namespace
+
 void StileTastiera::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione,
                                   QPainter* pittore, const QWidget* widget) const {
-    QProxyStyle::drawPrimitive(elemento, opzione, pittore, widget);
     const bool bottone = elemento == PE_PanelButtonCommand || elemento == PE_PanelButtonTool;
+    if (bottone)
+        facciaPiatta(opzione, pittore);
+    else
+        QProxyStyle::drawPrimitive(elemento, opzione, pittore, widget);
     const bool fuoco =
         (opzione->state & State_HasFocus) && (opzione->state & State_KeyboardFocusChange);
     if (!fuoco || !(bottone || elemento == PE_FrameFocusRect))

@@ -21,7 +21,7 @@ void Modulo1::Mostra(Finestra finestra) {
     std::unique_ptr<Schermata> nuova = servizi_.fabbrica.crea(finestra, *this);
     if (!nuova->carica())
         return; // the window said why; the old one stays
-    nuova->mostra();
+    nuova->mostra(corrente_.get());
     std::unique_ptr<Schermata> vecchia = std::exchange(corrente_, std::move(nuova));
     caricata_ = finestra;
     vecchia.reset();

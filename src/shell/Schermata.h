@@ -7,5 +7,6 @@ public:
     virtual ~Schermata() = default;
     // Runs the load step; false when the window cannot open.
     virtual bool carica() = 0;
-    virtual void mostra() = 0;
+    // Shows the window over the one it replaces (none for the first window).
+    virtual void mostra(const Schermata* alPostoDi) = 0;
 };

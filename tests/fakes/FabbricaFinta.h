@@ -48,7 +48,7 @@ public:
             fabbrica_.caricate.insert(finestra_);
             return true;
         }
-        void mostra() override {
+        void mostra(const Schermata*) override {
             fabbrica_.registro << QStringLiteral("mostra ") + nome(finestra_);
         }
 
