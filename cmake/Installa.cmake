@@ -1,7 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installing and packaging. The program finds its word lists and sounds beside
-# its own file, so it gets a folder of its own, <prefix>/lib/sequenzio, and the
-# command on PATH is a link into it (the program resolves links to find home).
+# Installing. The program finds its word lists and sounds beside its own file,
+# so it gets a folder of its own, <prefix>/lib/sequenzio, and the command on PATH
+# is a link into it (the program resolves links to find home). The word lists
+# are the teacher's to edit, so they live under the configuration folder
+# (/etc/sequenzio/testi for a /usr install, where the package manager keeps an
+# edited list on upgrade) and testi beside the program is a link to them.
+# The Debian package is made by debian/rules from these same rules.
 
 include(GNUInstallDirs)
 
@@ -9,11 +13,18 @@ set(SEQUENZIO_ID it.sequenzio.Sequenzio)
 set(SEQUENZIO_CARTELLA lib/sequenzio CACHE STRING
     "Folder, under the prefix, holding the program with its testi/ and suoni/")
 set(SEQUENZIO_PACCHETTO ${PROJECT_SOURCE_DIR}/packaging)
+# GNUInstallDirs sends a /usr install's configuration to /etc, not /usr/etc; any
+# other prefix keeps its own etc, so cmake --install --prefix can still move it.
+if(CMAKE_INSTALL_FULL_SYSCONFDIR STREQUAL "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_SYSCONFDIR}")
+    set(SEQUENZIO_ELENCHI ${CMAKE_INSTALL_SYSCONFDIR}/sequenzio)
+else()
+    set(SEQUENZIO_ELENCHI ${CMAKE_INSTALL_FULL_SYSCONFDIR}/sequenzio)
+endif()
 
 # The icon is the letters picture of the title window, enlarged pixel by pixel.
 add_executable(sequenzio_icona ${SEQUENZIO_PACCHETTO}/icona.cpp)
 target_link_libraries(sequenzio_icona PRIVATE sequenzio_schermi)
-set(SEQUENZIO_LATI_ICONA 32 64 128)
+set(SEQUENZIO_LATI_ICONA 16 22 24 32 48 64 128 256)
 set(icone)
 foreach(lato IN LISTS SEQUENZIO_LATI_ICONA)
     set(icona ${PROJECT_BINARY_DIR}/icone/${lato}x${lato}/${SEQUENZIO_ID}.png)
@@ -31,18 +42,44 @@ endforeach()
 add_custom_target(sequenzio_icone ALL DEPENDS ${icone})
 
 install(TARGETS sequenzio RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi ${PROJECT_SOURCE_DIR}/data/suoni
-    DESTINATION ${SEQUENZIO_CARTELLA})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni DESTINATION ${SEQUENZIO_CARTELLA})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi DESTINATION ${SEQUENZIO_ELENCHI})
 
-# A relative link keeps working wherever the tree is unpacked (DESTDIR, CPack).
-file(RELATIVE_PATH verso_programma /${CMAKE_INSTALL_BINDIR} /${SEQUENZIO_CARTELLA}/sequenzio)
+# Links are made at install time, when the prefix is final (cmake --install
+# --prefix may change it). One inside the prefix is relative, so the tree keeps
+# working wherever it is unpacked (DESTDIR); one leaving it, as /usr/lib to /etc,
+# is absolute, as Debian wants links between top-level folders.
+install(CODE [[
+    function(sequenzio_collega destinazione origine)
+        foreach(percorso destinazione origine)
+            if(NOT IS_ABSOLUTE "${${percorso}}")
+                set(${percorso} "${CMAKE_INSTALL_PREFIX}/${${percorso}}")
+            endif()
+        endforeach()
+        cmake_path(IS_PREFIX CMAKE_INSTALL_PREFIX "${destinazione}" NORMALIZE interna)
+        if(interna)
+            cmake_path(GET origine PARENT_PATH sopra)
+            file(RELATIVE_PATH destinazione "${sopra}" "${destinazione}")
+        endif()
+        set(origine "$ENV{DESTDIR}${origine}")
+        if(IS_DIRECTORY "${origine}" AND NOT IS_SYMLINK "${origine}")
+            # An older install kept the lists there: they may be edited, so
+            # nothing is thrown away.
+            message(FATAL_ERROR "${origine} is a folder: move what you need from it to "
+                                "${destinazione}, remove it and install again")
+        endif()
+        message(STATUS "Installing: ${origine} -> ${destinazione}")
+        cmake_path(GET origine PARENT_PATH sopra)
+        file(MAKE_DIRECTORY "${sopra}")
+        file(REMOVE "${origine}")
+        file(CREATE_LINK "${destinazione}" "${origine}" SYMBOLIC)
+        list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${origine}")
+        set(CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_MANIFEST_FILES}" PARENT_SCOPE)
+    endfunction()
+]])
 install(CODE "
-    set(lanciatore \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sequenzio\")
-    message(STATUS \"Installing: \${lanciatore} -> ${verso_programma}\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(REMOVE \"\${lanciatore}\")
-    file(CREATE_LINK \"${verso_programma}\" \"\${lanciatore}\" SYMBOLIC)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${lanciatore}\")
+    sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio\" \"${CMAKE_INSTALL_BINDIR}/sequenzio\")
+    sequenzio_collega(\"${SEQUENZIO_ELENCHI}/testi\" \"${SEQUENZIO_CARTELLA}/testi\")
 ")
 
 install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.desktop
@@ -52,33 +89,3 @@ install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sequenzio)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sequenzio
     FILES_MATCHING PATTERN "*.png")
-
-# Debian package: cpack -G DEB in the build folder.
-set(CPACK_PACKAGE_NAME sequenzio)
-set(CPACK_PACKAGE_VENDOR "${SEQUENZIO_AUTORE}")
-set(CPACK_PACKAGE_CONTACT "${SEQUENZIO_AUTORE} <${SEQUENZIO_MAIL}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "alphabetical order exercises for Italian children")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Sequenzio is a small exercise program for children learning Italian: the pupil puts \
-the letters of the alphabet, or words, into alphabetical order by clicking tiles. Four \
-exercises; teachers can replace the word lists.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# What the libraries linked in do not say: the font the windows ask for (Arial,
-# met by its metric twin Liberation Sans), the Italian texts of Qt's own buttons
-# and the platform plugins.
-set(sequenzio_a_tempo_di_esecuzione "fonts-liberation, qt6-translations-l10n, qt6-qpa-plugins")
-find_program(SEQUENZIO_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(SEQUENZIO_DPKG_SHLIBDEPS)
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${sequenzio_a_tempo_di_esecuzione}")
-else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libstdc++6, libc6, \
-${sequenzio_a_tempo_di_esecuzione}")
-endif()
-include(CPack)

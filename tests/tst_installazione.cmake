@@ -1,12 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the folder a user gets:
 #   cmake -DBUILD=<build folder> -DSORGENTI=<source folder> -P tst_installazione.cmake
-# Every fault found is listed before the test fails.
+# Every fault found is listed before the test fails. The install goes through
+# DESTDIR as a package build does, so a build configured for /usr and /etc (the
+# Debian one) writes nothing outside the scratch folder either.
 
 cmake_minimum_required(VERSION 3.21)
 
 set(id it.sequenzio.Sequenzio)
-set(prefisso ${BUILD}/tst_installazione)
+set(radice ${BUILD}/tst_installazione)
+set(prefisso ${radice}/prefisso)
 set(cartella ${prefisso}/lib/sequenzio)
 set(guasti)
 
@@ -14,8 +17,9 @@ macro(guasto testo)
     list(APPEND guasti "${testo}")
 endmacro()
 
-file(REMOVE_RECURSE ${prefisso})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefisso}
+file(REMOVE_RECURSE ${radice})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${radice}
+                        ${CMAKE_COMMAND} --install ${BUILD} --prefix /prefisso
     RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
 if(NOT esito EQUAL 0)
     message(FATAL_ERROR "cmake --install failed (${esito}):\n${uscita}")
@@ -55,6 +59,29 @@ else()
     endif()
 endif()
 
+# testi beside the program leads to the lists in a configuration folder, where
+# the package manager keeps a teacher's edits: relative inside the prefix, so
+# the tree can move, absolute only when it leaves the prefix (/usr to /etc).
+set(elenchi ${cartella}/testi)
+if(NOT IS_SYMLINK ${cartella}/testi)
+    guasto("${cartella}/testi is not a link to the lists")
+else()
+    file(READ_SYMLINK ${cartella}/testi bersaglio)
+    if(IS_ABSOLUTE "${bersaglio}")
+        string(FIND "${bersaglio}" "/prefisso/" dentro)
+        if(dentro EQUAL 0)
+            guasto("${cartella}/testi points to the absolute ${bersaglio} inside the prefix")
+        endif()
+        set(elenchi ${radice}${bersaglio})
+    else()
+        file(REAL_PATH ${bersaglio} elenchi BASE_DIRECTORY ${cartella})
+    endif()
+    if(NOT elenchi MATCHES "/etc/sequenzio/testi$" OR NOT IS_DIRECTORY ${elenchi}
+       OR IS_SYMLINK ${elenchi})
+        guasto("${cartella}/testi leads to ${elenchi}, not to a folder etc/sequenzio/testi")
+    endif()
+endif()
+
 # Every word list and sound, byte for byte, and nothing the program does not read.
 set(liste)
 foreach(famiglia_quante a:11 b:10 c:10)
@@ -70,21 +97,32 @@ if(NOT quante_liste EQUAL 31)
     guasto("the test itself expects 31 lists, it built ${quante_liste}")
 endif()
 set(suoni suoni/no.wav suoni/si1.wav suoni/si2.wav suoni/si3.wav suoni/si4.wav)
+set(dove_testi ${elenchi})
+set(dove_suoni ${cartella}/suoni)
 foreach(dato IN LISTS liste suoni)
-    if(NOT EXISTS ${cartella}/${dato})
-        guasto("missing ${cartella}/${dato}")
+    string(REGEX REPLACE "^([a-z]+)/(.*)$" "\\1;\\2" parti ${dato})
+    list(GET parti 0 sotto)
+    list(GET parti 1 nome)
+    set(installato ${dove_${sotto}}/${nome})
+    if(NOT EXISTS ${installato})
+        guasto("missing ${installato}")
     else()
         execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
-            ${SORGENTI}/data/${dato} ${cartella}/${dato} RESULT_VARIABLE diversi)
+            ${SORGENTI}/data/${dato} ${installato} RESULT_VARIABLE diversi)
         if(NOT diversi EQUAL 0)
-            guasto("${cartella}/${dato} differs from data/${dato}")
+            guasto("${installato} differs from data/${dato}")
         endif()
     endif()
 endforeach()
-file(GLOB_RECURSE installati RELATIVE ${cartella} ${cartella}/testi/* ${cartella}/suoni/*)
+set(installati)
+foreach(sotto testi suoni)
+    file(GLOB_RECURSE trovati RELATIVE ${dove_${sotto}} ${dove_${sotto}}/*)
+    list(TRANSFORM trovati PREPEND ${sotto}/)
+    list(APPEND installati ${trovati})
+endforeach()
 list(REMOVE_ITEM installati ${liste} ${suoni})
 if(installati)
-    guasto("unexpected files beside the program: ${installati}")
+    guasto("unexpected files among the lists and sounds: ${installati}")
 endif()
 
 # Desktop entry and metainfo: where desktops look, naming each other and the icon.
@@ -141,7 +179,7 @@ else()
 endif()
 
 # The icons: PNG files whose header says the size their folder promises.
-foreach(lato 32 64 128)
+foreach(lato 16 22 24 32 48 64 128 256)
     set(icona ${prefisso}/share/icons/hicolor/${lato}x${lato}/apps/${id}.png)
     if(NOT EXISTS ${icona})
         guasto("missing ${icona}")
@@ -165,5 +203,5 @@ if(guasti)
     list(JOIN guasti "\n  " elenco)
     message(FATAL_ERROR "The installed program is not complete:\n  ${elenco}")
 endif()
-file(REMOVE_RECURSE ${prefisso})
-message(STATUS "Installed layout checked in ${prefisso}")
+file(REMOVE_RECURSE ${radice})
+message(STATUS "Installed layout checked in ${radice}")
