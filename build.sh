@@ -4,12 +4,19 @@
 #   ./build.sh run    installs what is missing, builds, starts the program
 #   ./build.sh test   installs what is missing, builds, runs every test
 #   ./build.sh test-asan   the same tests built with AddressSanitizer and UBSan, in build-asan/
+#   ./build.sh deb    installs what is missing, builds the Debian package (tests included)
+#                     and its source in build-deb/: build-deb/sequenzio_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# desktop-file-utils and appstream let the install test validate the menu entry and metadata.
-pacchetti=(cmake g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation
-    desktop-file-utils appstream)
+# What to install is the Build-Depends of debian/control, one list for both
+# ways of building, plus build-essential (compiler, make, dpkg-dev), which
+# Debian takes for granted.
+mapfile -t pacchetti < <(
+    sed -n '/^Build-Depends:/,/^[^ #]/{/^Build-Depends:/p;/^[ ]/p}' debian/control |
+        sed 's/^Build-Depends://' | tr ',' '\n' |
+        sed 's/[[(].*//; s/^[[:space:]]*//; s/[[:space:]]*$//; /^$/d; s/^debhelper-compat$/debhelper/')
+pacchetti+=(build-essential)
 mancanti=()
 for pacchetto in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$pacchetto" 2>/dev/null | grep -q 'install ok installed' ||
@@ -23,6 +30,20 @@ if [ ${#mancanti[@]} -gt 0 ]; then
 fi
 
 modo=${1:-run}
+if [ "$modo" = deb ]; then
+    # Built in a copy, as dpkg-buildpackage leaves its results beside the
+    # source folder: build-deb/ holds the copy and the package.
+    versione=$(dpkg-parsechangelog -S Version)
+    rm -rf build-deb
+    mkdir -p "build-deb/sequenzio-$versione"
+    tar -c --exclude=./build --exclude='./build-*' --exclude=./.git --exclude='./obj-*' . |
+        tar -x -C "build-deb/sequenzio-$versione"
+    cd "build-deb/sequenzio-$versione"
+    dpkg-buildpackage -us -uc
+    cd ..
+    ls -1 "$PWD"/*.deb
+    exit 0
+fi
 cartella=build
 opzioni=()
 if [ "$modo" = test-asan ]; then
@@ -43,5 +64,5 @@ test-asan)
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     cd build-asan && exec ctest --output-on-failure -j"$(nproc)"
     ;;
-*) echo "usage: $0 [run|test|test-asan]" >&2; exit 2 ;;
+*) echo "usage: $0 [run|test|test-asan|deb]" >&2; exit 2 ;;
 esac

@@ -82,6 +82,7 @@ install(CODE "
     sequenzio_collega(\"${SEQUENZIO_ELENCHI}/testi\" \"${SEQUENZIO_CARTELLA}/testi\")
 ")
 
+# The list checker's desktop entry joins this one when the checker is added.
 install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.metainfo.xml
