@@ -3,7 +3,7 @@
 
 #include "platform/LettoreElenco.h"
 #include "screens/Disegno.h"
-#include "screens/LayoutEsercizio.h"
+#include "screens/Layout.h"
 #include "variants/AlfabetoItaliano.h"
 #include "variants/Esercizi.h"
 
@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <array>
-#include <climits>
 #include <functional>
 #include <optional>
 
@@ -187,7 +186,8 @@ void Controllo::file(const QString& percorso) {
         errore(QStringLiteral("Non è un file di testo: salvalo come «Testo semplice» (.txt)"));
         return;
     }
-    const QList<Campo> tutti = LettoreElenco::dividi(*testo, INT_MAX);
+    // Past the words read, only how many more there are matters, within reason.
+    const QList<Campo> tutti = LettoreElenco::dividi(*testo, servono + 10000);
     const QList<Campo> campi = tutti.mid(0, servono);
     rapporto_.descrizione = QStringLiteral("%1, %2, ne servono %3")
                                 .arg(nomeCodifica(codifica), parole(campi.size(), "letta", "lette"))

@@ -77,6 +77,10 @@ QString Rapporto::testo() const {
         uscita += u'\n';
         for (const Segnalazione& segnalazione : elenco.segnalazioni)
             uscita += riga(segnalazione);
+        if (!elenco.segnalazioni.isEmpty())
+            uscita += u'\n'; // a block to read stands apart from the lists that are fine
     }
-    return uscita + u'\n' + riassunto() + u'\n';
+    if (!uscita.endsWith(QStringLiteral("\n\n")))
+        uscita += u'\n';
+    return uscita + riassunto() + u'\n';
 }
