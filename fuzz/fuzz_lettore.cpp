@@ -5,6 +5,7 @@
 
 #include "platform/LettoreElenco.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -61,10 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     case Esito::Illeggibile:
         verifica(false, "esito da file su dati in memoria");
     }
-    verifica(letto.esito == Esito::NonTesto || !testo.contains('\0'), "NUL accettato");
+    const bool utf16 = testo.startsWith("\xFF\xFE") || testo.startsWith("\xFE\xFF");
+    verifica(letto.esito == Esito::NonTesto || utf16 || !testo.contains('\0'), "NUL accettato");
     for (const QString& campo : letto.campi) {
         verifica(campo.size() <= LettoreElenco::massimoCaratteri, "campo oltre il limite");
         verifica(!campo.contains(u'\n') && !campo.contains(u'\r'), "fine riga in un campo");
+        verifica(std::none_of(campo.begin(), campo.end(), LettoreElenco::daTogliere),
+                 "carattere di controllo o di direzione in un campo");
         verifica(utf16BenFormato(campo), "campo con mezzo carattere");
     }
     // Asking for more fields only reads further: the first ones stay the same.

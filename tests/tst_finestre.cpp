@@ -43,6 +43,8 @@ private slots:
     void titoloACapo();
     void collocazione_data();
     void collocazione();
+    void paroleLunghe_data();
+    void paroleLunghe();
 };
 
 void TestFinestre::geometria_data() {
@@ -393,6 +395,46 @@ void TestFinestre::collocazione() {
     QFETCH(QRect, disponibile);
     QFETCH(QPoint, angolo);
     QCOMPARE(Collocazione::angoloCornice(client, corniceSotto, clientSotto, disponibile), angolo);
+}
+
+void TestFinestre::paroleLunghe_data() {
+    QTest::addColumn<Finestra>("finestra");
+    QTest::addColumn<QString>("elenco");
+    QTest::addColumn<QString>("parola");
+    QTest::addColumn<int>("pixel"); // the designed size
+    QTest::addColumn<bool>("intera");
+    for (const char* lunga : {"cioccolatino", "pastasciutta", "quadrifoglio"})
+        QTest::addRow("la piu' lunga degli elenchi: %s", lunga)
+            << Finestra::FormOrdina3 << "c1" << lunga << 13 << true;
+    QTest::newRow("16 lettere") << Finestra::FormOrdina1 << "a1"
+                                << "controproducente" << 13 << false;
+    QTest::newRow("26 lettere, due lettere") << Finestra::FormOrdina2 << "b1"
+                                             << "precipitevolissimevolmente" << 16 << false;
+}
+
+void TestFinestre::paroleLunghe() {
+    // A word that does not fit its tile or slot shows whole in a smaller size;
+    // one that fits keeps the designed size.
+    QFETCH(Finestra, finestra);
+    QFETCH(QString, elenco);
+    QFETCH(QString, parola);
+    QFETCH(int, pixel);
+    QFETCH(bool, intera);
+    ProgrammaFinto p;
+    QStringList parole(30, QStringLiteral("ape"));
+    parole[0] = parola;
+    p.elenchi.metti(QStringLiteral("/prog/testi/%1.txt").arg(elenco), parole);
+    p.modulo.Mostra(finestra);
+    ProgrammaFinto::clic("BtParole_0");
+    for (const char* nome : {"BtParole_0", "Label3_0"}) {
+        QWidget* riquadro = ProgrammaFinto::controllo(nome);
+        QVERIFY(riquadro);
+        const QFont font = riquadro->font();
+        QVERIFY2(intera == (font.pixelSize() == pixel), nome);
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(parola.toUpper()) <= riquadro->width() - 4,
+                 nome);
+    }
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola.toUpper());
 }
 
 QTEST_MAIN(TestFinestre)

@@ -2,8 +2,11 @@
 #include "platform/LettoreElenco.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using Esito = RisultatoLettura::Esito;
 Q_DECLARE_METATYPE(RisultatoLettura::Esito)
@@ -61,6 +64,37 @@ void TestLettore::campi_data() {
          "a\n",
          1, Esito::Letto, {"Ã(a"});
     riga("binario", QByteArray("ca\0ne\n", 6), 1, Esito::NonTesto, {});
+    // What a web page or a word processor leaves around a word never reaches a tile.
+    riga("spazi Unicode intorno",
+         "\xC2\xA0"
+         "cane\xC2\xA0\n\xE2\x80\xAFgatto\xE3\x80\x80\n",
+         2, Esito::Letto, {"cane", "gatto"});
+    riga("larghezza zero ai bordi",
+         "\xE2\x80\x8B"
+         "cane\xEF\xBB\xBF\n\xE2\x81\xA0gatto\xE2\x80\x8D,\xE2\x80\x8C"
+         "ape",
+         3, Esito::Letto, {"cane", "gatto", "ape"});
+    riga("controlli, direzione e separatori tolti",
+         "a\x01"
+         "b\x7F"
+         "c\xC2\x85\n\xE2\x80\xAE"
+         "abc\xE2\x80\xAC\n\xE2\x81\xA6x\xE2\x80\xA8y\xE2\x81\xA9"
+         "\xE2\x80\x8F\ntab\tdentro\n",
+         4, Esito::Letto, {"abc", "abc", "xy", "tab\tdentro"});
+    const QString accenti = QStringLiteral("perché\r\ncittà,€uro\n");
+    riga(
+        "UTF-16 LE",
+        QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(accenti),
+        3, Esito::Letto, {"perché", "città", "€uro"});
+    riga(
+        "UTF-16 BE",
+        QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(accenti),
+        3, Esito::Letto, {"perché", "città", "€uro"});
+    riga("UTF-16 con NUL",
+         QByteArray("\xFF\xFE"
+                    "a\0\0\0",
+                    6),
+         1, Esito::NonTesto, {});
     riga("parola lunghissima troncata", QByteArray(500, 'x') + "\n", 1, Esito::Letto,
          {QString(LettoreElenco::massimoCaratteri, u'x')});
 }
@@ -81,6 +115,9 @@ void TestLettore::file_data() {
     QTest::newRow("file presente") << "a1.txt" << Esito::Letto;
     QTest::newRow("file mancante") << "a2.txt" << Esito::Mancante;
     QTest::newRow("cartella al posto del file") << "cartella" << Esito::Illeggibile;
+    // Opening either would wait for a writer, or read for ever.
+    QTest::newRow("pipe con nome") << "pipe" << Esito::Illeggibile;
+    QTest::newRow("dispositivo") << "dispositivo" << Esito::Illeggibile;
 }
 
 void TestLettore::file() {
@@ -93,6 +130,8 @@ void TestLettore::file() {
     scritto.write("uno\ndue\n");
     scritto.close();
     QVERIFY(QDir(cartella.path()).mkdir("cartella"));
+    QCOMPARE(::mkfifo(QFile::encodeName(cartella.filePath("pipe")).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), cartella.filePath("dispositivo")));
     LettoreElenco lettore;
     QCOMPARE(lettore.leggi(cartella.filePath(nome), 2).esito, esito);
 }

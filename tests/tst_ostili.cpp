@@ -122,6 +122,15 @@ void TestOstili::elenchi_data() {
             corto("contiene solo 29 parole", 30));
     scritto("N campi senza a capo finale", "a", unite(venti), venti);
     scritto("N campi, tutte le lettere", "c", unite(parole(30)), parole(30));
+    const auto separate = [](const char* da) {
+        return QStringLiteral("\nLe parole sembrano separate da %1: separale con una virgola o "
+                              "mettine una per riga.")
+            .arg(QString::fromUtf8(da));
+    };
+    scritto("esportato con punto e virgola", "a", unite(venti, ";"), {},
+            corto("contiene una sola parola", 20) + separate("punto e virgola"));
+    scritto("esportato con tabulazioni", "b", unite(parole(12), "\t") + "\r\n", {},
+            corto("contiene una sola parola", 12) + separate("tabulazioni"));
     scritto("solo righe vuote", "a", "\n\n\n", {}, corto("contiene solo 3 parole", 20));
     // As the format has it, a blank line is an empty word.
     scritto("solo righe vuote, tante", "a", QByteArray(25, '\n'), QStringList(20, QString()));

@@ -48,9 +48,16 @@ QString messaggioElenco(const RisultatoLettura& lettura, const QString& percorso
     case Esito::Letto:
         break;
     }
-    return QStringLiteral("Il file dell'elenco di parole\n%1\n%2, ma ne servono %3.")
-        .arg(file, quanteParoleInItaliano(int(lettura.campi.size())))
-        .arg(richieste);
+    QString messaggio = QStringLiteral("Il file dell'elenco di parole\n%1\n%2, ma ne servono %3.")
+                            .arg(file, quanteParoleInItaliano(int(lettura.campi.size())))
+                            .arg(richieste);
+    // A spreadsheet saved with the wrong separator: the words are there, run together.
+    if (lettura.esito == Esito::TroppoCorto && (lettura.puntoEVirgola || lettura.tabulazione))
+        messaggio += QStringLiteral("\nLe parole sembrano separate da %1: separale con una "
+                                    "virgola o mettine una per riga.")
+                         .arg(lettura.puntoEVirgola ? QStringLiteral("punto e virgola")
+                                                    : QStringLiteral("tabulazioni"));
+    return messaggio;
 }
 
 } // namespace

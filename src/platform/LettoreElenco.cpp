@@ -2,9 +2,14 @@
 #include "platform/LettoreElenco.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QStringDecoder>
 
 #include <array>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -73,35 +78,97 @@ QString daWindows1252(QByteArrayView dati) {
     return testo;
 }
 
-QString decodifica(QByteArrayView dati, bool troncato) {
-    const QByteArrayView bom("\xEF\xBB\xBF");
-    if (dati.startsWith(bom))
-        return QString::fromUtf8(dati.sliced(bom.size()));
-    if (utf8Valido(dati, troncato))
-        return QString::fromUtf8(dati);
-    return daWindows1252(dati);
-}
-
 bool fineRiga(QChar c) {
     return c == u'\n' || c == u'\r';
 }
-bool spazio(QChar c) {
-    return c == u' ' || c == u'\t';
+
+bool larghezzaZero(QChar c) {
+    const char16_t u = c.unicode();
+    return u == 0x200B || u == 0x200C || u == 0x200D || u == 0x2060 || u == 0xFEFF;
+}
+
+// Whatever may stand before or after a word's letters on its line.
+bool bordo(QChar c) {
+    return !fineRiga(c) && (LettoreElenco::margine(c) || LettoreElenco::daTogliere(c));
+}
+
+// The word without the characters that never reach a tile, cut to the length
+// bound before its last whole character.
+QString pulita(QStringView campo) {
+    QString parola;
+    parola.reserve(qMin(campo.size(), LettoreElenco::massimoCaratteri + 1));
+    for (const QChar c : campo) {
+        if (parola.size() > LettoreElenco::massimoCaratteri)
+            break;
+        if (!LettoreElenco::daTogliere(c))
+            parola.append(c);
+    }
+    if (parola.size() > LettoreElenco::massimoCaratteri) {
+        qsizetype tenuti = LettoreElenco::massimoCaratteri;
+        if (parola[tenuti].isLowSurrogate())
+            --tenuti;
+        parola.truncate(tenuti);
+    }
+    return parola;
 }
 
 } // namespace
 
-RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool troncato) {
-    RisultatoLettura risultato;
-    if (dati.contains('\0')) {
-        risultato.esito = Esito::NonTesto;
-        return risultato;
+bool LettoreElenco::daTogliere(QChar c) {
+    const char16_t u = c.unicode();
+    if (u == u'\t')
+        return false;
+    if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+        return true; // C0 and C1 controls
+    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029;
+}
+
+bool LettoreElenco::margine(QChar c) {
+    return c.isSpace() || larghezzaZero(c);
+}
+
+std::optional<QString> LettoreElenco::decodifica(QByteArrayView dati, bool troncato,
+                                                 RisultatoLettura::Codifica& codifica) {
+    using Codifica = RisultatoLettura::Codifica;
+    const bool utf16Le = dati.startsWith("\xFF\xFE");
+    if (utf16Le || dati.startsWith("\xFE\xFF")) {
+        // Notepad's "Unicode": NUL bytes are part of the encoding, NUL characters are not.
+        codifica = utf16Le ? Codifica::Utf16Le : Codifica::Utf16Be;
+        QByteArrayView corpo = dati.sliced(2);
+        if (troncato && corpo.size() % 2 != 0)
+            corpo.chop(1);
+        QStringDecoder decodificatore(utf16Le ? QStringConverter::Utf16LE
+                                              : QStringConverter::Utf16BE);
+        QString testo = decodificatore(corpo);
+        if (testo.contains(QChar(0)))
+            return std::nullopt;
+        return testo;
     }
-    const QString testo = decodifica(dati, troncato);
+    if (dati.contains('\0'))
+        return std::nullopt;
+    const QByteArrayView bom("\xEF\xBB\xBF");
+    if (dati.startsWith(bom)) {
+        codifica = Codifica::Utf8ConBom;
+        return QString::fromUtf8(dati.sliced(bom.size()));
+    }
+    if (utf8Valido(dati, troncato)) {
+        codifica = Codifica::Utf8;
+        return QString::fromUtf8(dati);
+    }
+    codifica = Codifica::Windows1252;
+    return daWindows1252(dati);
+}
+
+QList<LettoreElenco::Campo> LettoreElenco::dividi(const QString& testo, int campi) {
+    QList<Campo> letti;
+    const QStringView tutto(testo);
     const qsizetype lunghezza = testo.size();
     qsizetype pos = 0;
-    while (risultato.campi.size() < campi) {
-        while (pos < lunghezza && spazio(testo[pos]))
+    int riga = 1;
+    while (letti.size() < campi) {
+        const qsizetype partenza = pos;
+        while (pos < lunghezza && bordo(testo[pos]))
             ++pos;
         if (pos >= lunghezza)
             break;
@@ -119,19 +186,33 @@ RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool tr
             while (pos < lunghezza && testo[pos] != u',' && !fineRiga(testo[pos]))
                 ++pos;
             fine = pos;
-            while (fine > inizio && spazio(testo[fine - 1]))
+            while (fine > inizio && bordo(testo[fine - 1]))
                 --fine;
         }
+        letti.append({tutto.sliced(partenza, pos - partenza),
+                      pulita(tutto.sliced(inizio, fine - inizio)), riga});
         if (pos < lunghezza) {
             const QChar separatore = testo[pos++];
+            if (fineRiga(separatore))
+                ++riga;
             if (separatore == u'\r' && pos < lunghezza && testo[pos] == u'\n')
                 ++pos;
         }
-        qsizetype tenuti = qMin(fine - inizio, massimoCaratteri);
-        // A cut between the two halves of a surrogate pair would keep half a character.
-        if (tenuti < fine - inizio && testo[inizio + tenuti].isLowSurrogate())
-            --tenuti;
-        risultato.campi.append(testo.sliced(inizio, tenuti));
+    }
+    return letti;
+}
+
+RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool troncato) {
+    RisultatoLettura risultato;
+    const std::optional<QString> testo = decodifica(dati, troncato, risultato.codifica);
+    if (!testo) {
+        risultato.esito = Esito::NonTesto;
+        return risultato;
+    }
+    for (const Campo& campo : dividi(*testo, campi)) {
+        risultato.puntoEVirgola = risultato.puntoEVirgola || campo.parola.contains(u';');
+        risultato.tabulazione = risultato.tabulazione || campo.parola.contains(u'\t');
+        risultato.campi.append(campo.parola);
     }
     if (risultato.campi.size() < campi)
         risultato.esito = troncato ? Esito::TroppoGrande : Esito::TroppoCorto;
@@ -139,15 +220,45 @@ RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool tr
 }
 
 RisultatoLettura LettoreElenco::leggi(const QString& percorso, int campi) {
-    const QFileInfo informazioni(percorso);
-    if (!informazioni.exists())
-        return {Esito::Mancante, {}};
-    QFile file(percorso);
-    if (informazioni.isDir() || !file.open(QIODevice::ReadOnly))
-        return {Esito::Illeggibile, {}};
-    QByteArray dati = file.read(massimoByte + 1);
-    const bool troncato = dati.size() > massimoByte;
+    QByteArray dati;
+    bool troncato = false;
+    const Esito caricato = carica(percorso, dati, troncato);
+    if (caricato != Esito::Letto)
+        return {caricato, {}};
+    return analizza(dati, campi, troncato);
+}
+
+RisultatoLettura::Esito LettoreElenco::carica(const QString& percorso, QByteArray& dati,
+                                              bool& troncato) {
+    // The descriptor is checked, not the name, so nothing can be swapped in
+    // between; a pipe or a device is refused before a single read could wait.
+    const int descrittore =
+        ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descrittore < 0)
+        return errno == ENOENT || errno == ENOTDIR ? Esito::Mancante : Esito::Illeggibile;
+    struct stat stato {};
+    if (::fstat(descrittore, &stato) != 0 || !S_ISREG(stato.st_mode)) {
+        ::close(descrittore);
+        return Esito::Illeggibile;
+    }
+    dati.clear();
+    std::array<char, 1 << 16> blocco;
+    while (dati.size() <= massimoByte) {
+        const qsizetype chiesti = qMin<qsizetype>(blocco.size(), massimoByte + 1 - dati.size());
+        const ssize_t letti = ::read(descrittore, blocco.data(), size_t(chiesti));
+        if (letti < 0 && errno == EINTR)
+            continue;
+        if (letti < 0) {
+            ::close(descrittore);
+            return Esito::Illeggibile;
+        }
+        if (letti == 0)
+            break;
+        dati.append(blocco.data(), letti);
+    }
+    ::close(descrittore);
+    troncato = dati.size() > massimoByte;
     if (troncato)
         dati.truncate(massimoByte);
-    return analizza(dati, campi, troncato);
+    return Esito::Letto;
 }

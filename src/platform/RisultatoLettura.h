@@ -7,12 +7,18 @@ struct RisultatoLettura {
     enum class Esito {
         Letto,        // all the fields asked for
         Mancante,     // no such file
-        Illeggibile,  // a folder, or no permission to read it
+        Illeggibile,  // a folder, a pipe, a device, or no permission to read it
         NonTesto,     // holds NUL bytes: not a text file
         TroppoCorto,  // fewer fields than asked for
         TroppoGrande, // the fields asked for are not within the bytes read
     };
+    enum class Codifica { Utf8, Utf8ConBom, Utf16Le, Utf16Be, Windows1252 };
 
     Esito esito = Esito::Letto;
     QStringList campi;
+    Codifica codifica = Codifica::Utf8;
+    // A field read holds a semicolon or a tab between its letters: the look of
+    // a spreadsheet saved with the wrong separator.
+    bool puntoEVirgola = false;
+    bool tabulazione = false;
 };

@@ -27,6 +27,15 @@ QFont carattere(double punti) {
     return font;
 }
 
+QFont adattato(const QString& testo, double punti, int larghezza) {
+    // A few pixels stay clear inside the frame on either side.
+    const int spazio = qMax(1, larghezza - 8);
+    QFont font = carattere(punti);
+    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(testo) > spazio)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QColor daBgr(quint32 bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }

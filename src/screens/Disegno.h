@@ -29,6 +29,10 @@ int pixel(int twips);
 // Arial bold at a size in points, held in pixels so the look does not depend
 // on the screen's dpi setting.
 QFont carattere(double punti);
+// The font for a caption in a tile or slot that many pixels wide: Arial bold at
+// the designed size, or for a caption too wide for it the largest smaller size
+// at which it shows whole.
+QFont adattato(const QString& testo, double punti, int larghezza);
 // A colour written as 0x00BBGGRR.
 QColor daBgr(quint32 bgr);
 void sfondo(QWidget* widget, const QColor& colore);

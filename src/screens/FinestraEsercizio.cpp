@@ -32,7 +32,8 @@ FinestraEsercizio::FinestraEsercizio(Programma& programma,
                                      const LayoutEsercizio& layout,
                                      const Esercizio::Servizi& servizi)
     : FinestraBase(programma, layout.larghezza, layout.altezza)
-    , esercizio_(impostazioni, servizi) {
+    , esercizio_(impostazioni, servizi)
+    , layout_(layout) {
     setWindowIcon(Immagini::icona(Immagini::faccinaSorridente()));
     costruisci(layout);
     costruisciMenu(layout);
@@ -188,11 +189,14 @@ void FinestraEsercizio::rendi() {
         Disegno::sfondo(area(), Disegno::daBgr(*stato.coloreSfondo));
     for (qsizetype i = 0; i < BtParole_.size(); ++i) {
         const StatoFinestra::Tessera& tessera = stato.BtParole[i];
+        BtParole_[i]->setFont(
+            Disegno::adattato(tessera.didascalia, layout_.tessere.punti, BtParole_[i]->width()));
         BtParole_[i]->setText(tessera.didascalia);
         BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);
         const QString& parola = stato.Label3[i].didascalia;
+        Label3_[i]->setFont(Disegno::adattato(parola, layout_.caselle.punti, Label3_[i]->width()));
         Label3_[i]->setText(parola);
         Label3_[i]->setAccessibleName(parola.isEmpty() ? QStringLiteral("casella vuota") : parola);
         Label3_[i]->setVisible(stato.Label3[i].visibile);

@@ -37,6 +37,7 @@ private:
     void inoltra(void (Esercizio::*gestore)(Argomenti...), Argomenti... argomenti);
 
     Esercizio esercizio_;
+    const LayoutEsercizio& layout_;
     QList<QWidget*> sottoIlPannello_; // out of the keyboard's reach while the panel shows
     QList<QPushButton*> BtParole_;
     QList<QLabel*> Label3_;
