@@ -3,13 +3,13 @@
 
 #include "screens/Immagini.h"
 #include "screens/Layout.h"
+#include "screens/OpzioneQuante.h"
 
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 namespace {
@@ -114,7 +114,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     EtQuanteParole_->hide();
     gruppoOpzioni_ = new QButtonGroup(this);
     for (int i = 0; i < esercizio_.impostazioni().scelte(); ++i) {
-        auto* opzione = new QRadioButton(QString::number(i + 2), EtQuanteParole_);
+        auto* opzione = new OpzioneQuante(QString::number(i + 2), EtQuanteParole_);
         opzione->setObjectName(QStringLiteral("OpQuante_%1").arg(i));
         opzione->setGeometry(layout.opzioni.posto(i).inPixel());
         opzione->setFont(carattere(layout.opzioni.punti));
