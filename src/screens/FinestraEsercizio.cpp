@@ -21,6 +21,7 @@ QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& l
     auto* riquadro = new QLabel(genitore);
     riquadro->setObjectName(nome);
     riquadro->setGeometry(layout.faccine.inPixel());
+    riquadro->setTextFormat(Qt::PlainText); // as every label, should it ever show text
     riquadro->setPixmap(QPixmap::fromImage(figura));
     riquadro->setScaledContents(true); // a little wider than tall, as designed
     return riquadro;
@@ -188,7 +189,8 @@ void FinestraEsercizio::rendi() {
         Disegno::sfondo(area(), Disegno::daBgr(*stato.coloreSfondo));
     for (qsizetype i = 0; i < BtParole_.size(); ++i) {
         const StatoFinestra::Tessera& tessera = stato.BtParole[i];
-        BtParole_[i]->setText(tessera.didascalia);
+        // A word's '&' is a character, never a shortcut.
+        BtParole_[i]->setText(QString(tessera.didascalia).replace(u'&', QStringLiteral("&&")));
         BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);

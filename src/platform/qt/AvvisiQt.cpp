@@ -10,6 +10,7 @@ Avvisi::Risposta AvvisiQt::mostra(const QString& testo, Pulsanti pulsanti, Icona
     const bool siNo = pulsanti == Pulsanti::SiNo;
     QMessageBox scatola(simbolo, QStringLiteral("Sequenzio"), testo,
                         siNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    scatola.setTextFormat(Qt::PlainText); // file names are quoted as they are
     if (siNo)
         scatola.setDefaultButton(QMessageBox::Yes);
     const int risposta = scatola.exec();
