@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/ProgrammaFinto.h"
 #include "platform/Collocazione.h"
+#include "platform/qt/AvvisiQt.h"
 #include "screens/Disegno.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
@@ -9,17 +10,32 @@
 #include "shell/ModuloColoriSuoni.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
 QRect inPixel(int left, int top, int width, int height) {
     return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
                  qRound(height / 15.0));
+}
+
+// A button's text as drawn: "&&" shows one '&', a lone '&' underlines the next
+// character (the shortcut) and is not shown.
+QString comeDisegnato(const QString& testo) {
+    QString visto;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i] == u'&' && ++i == testo.size())
+            break;
+        visto += testo[i];
+    }
+    return visto;
 }
 
 } // namespace
@@ -45,6 +61,8 @@ private slots:
     void collocazione();
     void paroleLunghe_data();
     void paroleLunghe();
+    void paroleComeScritte_data();
+    void paroleComeScritte();
 };
 
 void TestFinestre::geometria_data() {
@@ -435,6 +453,62 @@ void TestFinestre::paroleLunghe() {
                  nome);
     }
     QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola.toUpper());
+}
+
+void TestFinestre::paroleComeScritte_data() {
+    QTest::addColumn<QString>("parola");
+    QTest::addColumn<int>("tasto"); // Alt with it must not place the tile
+    QTest::newRow("corsivo") << "<i>x</i>" << int(Qt::Key_X);
+    QTest::newRow("immagine") << "<img src=/etc/passwd>" << int(Qt::Key_I);
+    QTest::newRow("immagine in entita'") << "<img src=&#47;&#101;tc&#47;passwd>" << int(Qt::Key_1);
+    QTest::newRow("e commerciale") << "R&D" << int(Qt::Key_D);
+    QTest::newRow("e commerciale sola") << "&" << int(Qt::Key_Ampersand);
+    QTest::newRow("due e commerciali") << "a&&b" << int(Qt::Key_B);
+}
+
+// Whatever a list holds, a word is shown as its characters, in the tile, in
+// the slot and to a screen reader: nothing in it is markup or a shortcut.
+void TestFinestre::paroleComeScritte() {
+    QFETCH(QString, parola);
+    QFETCH(int, tasto);
+    ProgrammaFinto p;
+    for (int n = 1; n <= 11; ++n) {
+        const QString file = QStringLiteral("/prog/testi/a%1.txt").arg(n);
+        QStringList parole = p.elenchi.file.value(file).campi;
+        parole[0] = parola;
+        p.elenchi.metti(file, parole);
+    }
+    p.modulo.Mostra(Finestra::FormOrdina1);
+    const QString vista = parola.toUpper();
+    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    auto* casella = ProgrammaFinto::controllo<QLabel>("Label3_0");
+    QCOMPARE(comeDisegnato(tessera->text()), vista);
+    QVERIFY(QKeySequence::mnemonic(tessera->text()).isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(tessera)->text(QAccessible::Name), vista);
+
+    ProgrammaFinto::finestra()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ProgrammaFinto::finestra()));
+    QTest::keyClick(ProgrammaFinto::finestra(), Qt::Key(tasto), Qt::AltModifier);
+    QVERIFY(!tessera->isDown()); // a shortcut would press it at once, and click it later
+
+    ProgrammaFinto::clic("BtParole_0");
+    QCOMPARE(casella->text(), vista);
+    QCOMPARE(QAccessible::queryAccessibleInterface(casella)->text(QAccessible::Name), vista);
+    for (QLabel* etichetta : ProgrammaFinto::finestra()->findChildren<QLabel*>())
+        QVERIFY2(etichetta->textFormat() == Qt::PlainText, qPrintable(etichetta->objectName()));
+
+    // So is a message that quotes it, as one naming a file does.
+    Qt::TextFormat formato = Qt::AutoText;
+    QTimer::singleShot(0, [&formato] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* scatola = qobject_cast<QMessageBox*>(w); scatola && scatola->isVisible()) {
+                formato = scatola->textFormat();
+                scatola->done(0);
+            }
+        }
+    });
+    AvvisiQt().mostra(parola, Avvisi::Pulsanti::Ok, Avvisi::Icona::Esclamazione);
+    QCOMPARE(formato, Qt::PlainText);
 }
 
 QTEST_MAIN(TestFinestre)

@@ -9,12 +9,14 @@
 #include "fakes/AvvisiFinti.h"
 #include "fakes/CasualeFinto.h"
 #include "fakes/GuscioFinto.h"
+#include "platform/CartellaProgramma.h"
 #include "platform/LettoreElenco.h"
 #include "platform/qt/RiproduttoreQt.h"
 #include "shell/ModuloColoriSuoni.h"
 #include "variants/AlfabetoItaliano.h"
 #include "variants/Esercizi.h"
 
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -82,6 +84,10 @@ private slots:
     void elenchi();
     void suoni_data();
     void suoni();
+    void cartella_data();
+    void cartella();
+    void senzaSchermo_data();
+    void senzaSchermo();
 };
 
 void TestOstili::elenchi_data() {
@@ -339,6 +345,68 @@ void TestOstili::suoni() {
     QCOMPARE(guscio.condivisi.NumeroEsatti, 2 * 12);
     QVERIFY(!esercizio.lasciata());
     QCOMPARE(copia.cambiamenti(), QStringList());
+}
+
+void TestOstili::cartella_data() {
+    QTest::addColumn<QByteArray>("eseguibile"); // as the system names the program file
+    QTest::addColumn<bool>("trovata");
+    QTest::addColumn<QString>("attesa");
+    QTest::newRow("installato") << QByteArray("/usr/lib/sequenzio/sequenzio") << true
+                                << "/usr/lib/sequenzio";
+    QTest::newRow("accenti in UTF-8") << QByteArray("/home/maestra/Attività/classe è/sequenzio")
+                                      << true << "/home/maestra/Attività/classe è";
+    QTest::newRow("sostituito mentre gira")
+        << QByteArray("/usr/lib/sequenzio/sequenzio (deleted)") << true << "/usr/lib/sequenzio";
+    // Once resolved to "", and the lists were read from /testi.
+    QTest::newRow("nome non UTF-8")
+        << QByteArray("/home/maestra/classe \xe8/sequenzio") << false << QString();
+    QTest::newRow("nessun percorso") << QByteArray() << false << QString();
+    QTest::newRow("percorso relativo") << QByteArray("sequenzio") << false << QString();
+}
+
+void TestOstili::cartella() {
+    QFETCH(QByteArray, eseguibile);
+    QFETCH(bool, trovata);
+    QFETCH(QString, attesa);
+    const std::optional<QString> cartella = cartellaDaEseguibile(eseguibile);
+    QCOMPARE(cartella.has_value(), trovata);
+    if (trovata)
+        QCOMPARE(*cartella, attesa);
+}
+
+void TestOstili::senzaSchermo_data() {
+    QTest::addColumn<QStringList>("ambiente"); // NAME=value, or NAME= to remove it
+    QTest::newRow("nessuno schermo")
+        << QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
+    QTest::newRow("X11 che non risponde")
+        << QStringList{"DISPLAY=:254", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=xcb"};
+    QTest::newRow("Wayland che non risponde")
+        << QStringList{"DISPLAY=", "WAYLAND_DISPLAY=nessuno", "QT_QPA_PLATFORM=wayland"};
+}
+
+// The real program on a computer with no screen ends with one line that says
+// why and status 1, not with an abort and a core.
+void TestOstili::senzaSchermo() {
+    QFETCH(QStringList, ambiente);
+    QProcessEnvironment variabili = QProcessEnvironment::systemEnvironment();
+    for (const QString& voce : ambiente) {
+        const QString nome = voce.section(u'=', 0, 0);
+        const QString valore = voce.section(u'=', 1);
+        if (valore.isEmpty())
+            variabili.remove(nome);
+        else
+            variabili.insert(nome, valore);
+    }
+    QProcess programma;
+    programma.setProcessEnvironment(variabili);
+    programma.start(QStringLiteral(SEQUENZIO_PROGRAMMA), {});
+    QVERIFY(programma.waitForFinished(20000));
+    QCOMPARE(programma.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programma.exitCode(), 1);
+    const QList<QByteArray> righe = programma.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(righe.size(), 1);
+    QVERIFY2(righe.first().startsWith("Sequenzio ha bisogno di uno schermo grafico: "),
+             righe.first().constData());
 }
 
 QTEST_MAIN(TestOstili)

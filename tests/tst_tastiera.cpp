@@ -64,6 +64,8 @@ private slots:
     void sessioneSenzaMouse();
     void enterNonPremeAltri();
     void nomiAccessibili();
+    void azioniDelleOpzioni_data();
+    void azioniDelleOpzioni();
     void pulsantiInItaliano();
 };
 
@@ -176,6 +178,31 @@ void TestTastiera::nomiAccessibili() {
     QCOMPARE(
         testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati"), QAccessible::Description),
         "1");
+}
+
+void TestTastiera::azioniDelleOpzioni_data() {
+    QTest::addColumn<QString>("azione");
+    QTest::newRow("premi") << QAccessibleActionInterface::pressAction();
+    QTest::newRow("cambia") << QAccessibleActionInterface::toggleAction();
+}
+
+// A screen reader or a switch chooses a count as a click does.
+void TestTastiera::azioniDelleOpzioni() {
+    QFETCH(QString, azione);
+    ProgrammaFinto p;
+    p.modulo.Mostra(Finestra::FormOrdina1);
+    ProgrammaFinto::menu("MenuFrasi");
+    QAccessibleInterface* opzione =
+        QAccessible::queryAccessibleInterface(ProgrammaFinto::controllo("OpQuante_1"));
+    QVERIFY(opzione && opzione->actionInterface());
+    QCOMPARE(opzione->role(), QAccessible::RadioButton);
+    QCOMPARE(opzione->text(QAccessible::Name), "3");
+    QVERIFY(opzione->actionInterface()->actionNames().contains(azione));
+    opzione->actionInterface()->doAction(azione);
+    QCOMPARE(p.modulo.valori().QuanteParole, 3);
+    QVERIFY(!ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("BtParole_2")->isVisible());
+    QVERIFY(ProgrammaFinto::controllo("BtParole_3")->isHidden());
 }
 
 void TestTastiera::pulsantiInItaliano() {

@@ -71,9 +71,15 @@ int main(int argc, char* argv[]) {
                << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    const QString cartella = opzioni.positionalArguments().isEmpty()
-                                 ? cartellaProgramma() + QStringLiteral("/testi")
-                                 : opzioni.positionalArguments().first();
+    QString cartella;
+    if (!opzioni.positionalArguments().isEmpty()) {
+        cartella = opzioni.positionalArguments().first();
+    } else if (const std::optional<QString> propria = cartellaProgramma()) {
+        cartella = *propria + QStringLiteral("/testi");
+    } else {
+        errori << "Non trovo la cartella del programma: indica la cartella degli elenchi.\n";
+        return 2;
+    }
 
     if (finestra && schermo) {
         FinestraControllo vista(QDir(cartella).absolutePath());

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/SenzaSchermo.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
@@ -12,16 +13,31 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    SenzaSchermo::sorveglia();
     QApplication applicazione(argc, argv);
+    SenzaSchermo::rilascia();
     applicazione.setApplicationName(QStringLiteral("sequenzio"));
     // Lets a Wayland desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Sequenzio"));
     installaTraduzioneItaliana();
 
-    const QString cartella = cartellaProgramma();
     GeneratoreCasuale casuale;
     AvvisiQt avvisi;
+    const std::optional<QString> trovata = cartellaProgramma();
+    if (!trovata) {
+        const QString avviso = QStringLiteral(
+            "Sequenzio non trova la propria cartella: il suo nome contiene caratteri che il "
+            "programma non sa leggere. Sposta il programma, con le cartelle testi e suoni, in una "
+            "cartella dal nome semplice.");
+        std::fprintf(stderr, "%s\n", qPrintable(avviso));
+        avvisi.mostra(avviso, Avvisi::Pulsanti::Ok, Avvisi::Icona::Esclamazione);
+    }
+    // Nothing lies below /dev/null: without its own folder the program reads no
+    // list and no sound, rather than those of some other folder.
+    const QString cartella = trovata.value_or(QStringLiteral("/dev/null"));
     LettoreElenco elenchi;
     RiproduttoreQt riproduttore;
     ModuloColoriSuoni coloriSuoni(casuale, riproduttore, cartella);

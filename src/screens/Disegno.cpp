@@ -80,7 +80,10 @@ W* piazza(W* widget, const QString& nome, const Rettangolo& posto, double punti)
 
 QLabel* etichetta(QWidget* genitore, const QString& nome, const Rettangolo& posto,
                   const QString& testo, double punti) {
-    return piazza(new QLabel(testo, genitore), nome, posto, punti);
+    auto* scritta = piazza(new QLabel(testo, genitore), nome, posto, punti);
+    // Words come from files anyone can edit: never markup, never a picture to load.
+    scritta->setTextFormat(Qt::PlainText);
+    return scritta;
 }
 
 QPushButton* bottone(QWidget* genitore, const QString& nome, const Rettangolo& posto,

@@ -3,13 +3,13 @@
 
 #include "screens/Immagini.h"
 #include "screens/Layout.h"
+#include "screens/OpzioneQuante.h"
 
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 namespace {
@@ -21,6 +21,7 @@ QLabel* faccina(QWidget* genitore, const QString& nome, const LayoutEsercizio& l
     auto* riquadro = new QLabel(genitore);
     riquadro->setObjectName(nome);
     riquadro->setGeometry(layout.faccine.inPixel());
+    riquadro->setTextFormat(Qt::PlainText); // as every label, should it ever show text
     // Stretched a little wider than tall, as designed.
     riquadro->setPixmap(Immagini::stirata(figura, riquadro->size(), genitore->devicePixelRatioF()));
     return riquadro;
@@ -115,7 +116,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     EtQuanteParole_->hide();
     gruppoOpzioni_ = new QButtonGroup(this);
     for (int i = 0; i < esercizio_.impostazioni().scelte(); ++i) {
-        auto* opzione = new QRadioButton(QString::number(i + 2), EtQuanteParole_);
+        auto* opzione = new OpzioneQuante(QString::number(i + 2), EtQuanteParole_);
         opzione->setObjectName(QStringLiteral("OpQuante_%1").arg(i));
         opzione->setGeometry(layout.opzioni.posto(i).inPixel());
         opzione->setFont(carattere(layout.opzioni.punti));
@@ -191,7 +192,8 @@ void FinestraEsercizio::rendi() {
         const StatoFinestra::Tessera& tessera = stato.BtParole[i];
         BtParole_[i]->setFont(
             Disegno::adattato(tessera.didascalia, layout_.tessere.punti, BtParole_[i]->width()));
-        BtParole_[i]->setText(tessera.didascalia);
+        // A word's '&' is a character, never a shortcut.
+        BtParole_[i]->setText(QString(tessera.didascalia).replace(u'&', QStringLiteral("&&")));
         BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);

@@ -32,6 +32,7 @@ Avvisi::Risposta AvvisiQt::mostra(const QString& testo, Pulsanti pulsanti, Icona
     QWidget* finestra = finestraDelProgramma();
     QMessageBox scatola(simbolo, QStringLiteral("Sequenzio"), testo,
                         siNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, finestra);
+    scatola.setTextFormat(Qt::PlainText); // file names are quoted as they are
     if (siNo)
         scatola.setDefaultButton(QMessageBox::Yes);
     if (QScreen* schermo = finestra ? finestra->screen() : QApplication::primaryScreen()) {
