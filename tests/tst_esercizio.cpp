@@ -396,30 +396,74 @@ void TestEsercizio::elencoDifettoso_data() {
                                 "non è un file di testo.";
 }
 
+// Every failing list: opening on it, the window stays shut; meeting it later
+// in a visit, the message still shows but the pupil keeps the window and the
+// score, and the turn is dealt from the last list that was read well.
 void TestEsercizio::elencoDifettoso() {
     QFETCH(int, esito);
     QFETCH(QStringList, campi);
     QFETCH(QString, messaggio);
+    const QString a1 = Banco::file(Esercizi::FormOrdina1(), 1);
+    const RisultatoLettura guasto{RisultatoLettura::Esito(esito), campi};
     Banco banco;
-    banco.elenchi.file[Banco::file(Esercizi::FormOrdina1(), 1)] = {RisultatoLettura::Esito(esito),
-                                                                   campi};
+    banco.elenchi.file[a1] = guasto;
     QVERIFY(!banco.esercizio->Form_Load()); // the window does not open; the menu stays
     QCOMPARE(banco.avvisi.mostrate.size(), 1);
     QCOMPARE(banco.avvisi.mostrate.first().testo, messaggio);
     QCOMPARE(banco.avvisi.mostrate.first().icona, Avvisi::Icona::Esclamazione);
     QVERIFY(!banco.guscio.registro.contains("TornaAlMenu"));
+
+    Banco visita;
+    QVERIFY(visita.esercizio->Form_Load());
+    const QStringList buono = visita.elencoParole();
+    visita.esercizio->mnuImmediato_Click();
+    visita.esercizio->BtParole_Click(1); // wrong: tile 0 holds the smallest word
+    visita.esercizio->BtParole_Click(0);
+    visita.elenchi.file[a1] = guasto;
+    visita.esercizio->OpQuante_Click(3);
+    QCOMPARE(visita.avvisi.mostrate.size(), 1);
+    QCOMPARE(visita.avvisi.mostrate.first().testo, messaggio);
+    QVERIFY(!visita.guscio.registro.contains("TornaAlMenu"));
+    QVERIFY(!visita.esercizio->lasciata());
+    QCOMPARE(visita.guscio.condivisi.NumeroEsatti, 1);
+    QCOMPARE(visita.guscio.condivisi.NumeroErrati, 1);
+    QCOMPARE(visita.stato().testoEsatti, " 1");
+    QCOMPARE(visita.stato().testoErrati, " 1");
+    QCOMPARE(visita.elencoParole(), buono);
+    QStringList attese;
+    for (const QString& parola : buono.mid(0, 5))
+        attese << parola.toUpper();
+    QCOMPARE(visita.tessere(), attese);
+    QCOMPARE(visita.caselle(), QStringList(5, QString()));
+    QVERIFY(visita.immediato());
+    visita.esercizio->BtParole_Click(0); // and play goes on
+    QCOMPARE(visita.guscio.condivisi.NumeroEsatti, 2);
 }
 
 void TestEsercizio::elencoDifettosoDuranteIlGioco() {
     Banco banco;
     QVERIFY(banco.esercizio->Form_Load());
     banco.elenchi.file.remove(Banco::file(Esercizi::FormOrdina1(), 1));
+    const QStringList tessere = banco.tessere();
     for (int i = 0; i < 20; ++i)
         banco.esercizio->BtParole_Click(i);
     banco.esercizio->Command1_Click(); // right: the next turn's file is missing
     QCOMPARE(banco.avvisi.mostrate.size(), 1);
-    QCOMPARE(banco.guscio.registro.last(), "TornaAlMenu");
-    QVERIFY(banco.esercizio->lasciata());
+    QCOMPARE(banco.avvisi.mostrate.first().testo,
+             "Manca il file dell'elenco di parole:\n/prog/testi/a1.txt");
+    QCOMPARE(banco.guscio.registro.last(), "SuonoGiusto");
+    QVERIFY(!banco.esercizio->lasciata());
+    QCOMPARE(banco.guscio.condivisi.NumeroEsatti, 1);
+    QCOMPARE(banco.stato().testoEsatti, " 1");
+    // The same list dealt again, with the same draws: the same tiles, all free.
+    QCOMPARE(banco.tessere(), tessere);
+    QCOMPARE(banco.paroleOrdinate(), 0);
+    banco.esercizio->BtParole_Click(2);
+    banco.esercizio->Command3D1_Click();
+    QCOMPARE(banco.paroleOrdinate(), 0);
+    banco.esercizio->BottoneEsci_Click(); // answered No
+    QCOMPARE(banco.avvisi.mostrate.size(), 2);
+    QCOMPARE(banco.avvisi.mostrate.last().testo, "Vuoi tornare al menù?");
 }
 
 void TestEsercizio::lettere() {

@@ -101,7 +101,10 @@ void Esercizio::AggiornaConteggio() {
 bool Esercizio::NuovoTurno() {
     if (impostazioni_.coloreOgniTurno)
         stato_.coloreSfondo = servizi_.guscio.ColoreCasuale();
-    if (impostazioni_.daFile() && !CaricaElenco())
+    // A list that fails later in a visit has been reported; the turn is dealt
+    // from the last list read well, so the pupil keeps the window and the score.
+    // Only a window with no good list yet stays shut.
+    if (impostazioni_.daFile() && !CaricaElenco() && elencoParole_.isEmpty())
         return false;
     paroleOrdinate_ = 0;
     for (qsizetype i = 0; i < stato_.tessere.size(); ++i) {
@@ -183,7 +186,7 @@ void Esercizio::BtParole_Click(int k) {
     stato_.testoEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
     if (paroleOrdinate_ == quanteParole()) {
         servizi_.guscio.SuonoGiusto();
-        nuovoTurnoOLascia();
+        NuovoTurno();
     }
 }
 
@@ -207,7 +210,7 @@ void Esercizio::ControllaOrdine() {
     rispostaGiusta();
     servizi_.guscio.SuonoGiusto();
     stato_.testoEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
-    nuovoTurnoOLascia();
+    NuovoTurno();
 }
 
 void Esercizio::Command3D1_Click() {
@@ -238,7 +241,7 @@ void Esercizio::OpQuante_Click(int k) {
         return;
     servizi_.guscio.valori().QuanteParole = qint16(k + 2);
     stato_.pannelloVisibile = false;
-    nuovoTurnoOLascia();
+    NuovoTurno();
 }
 
 void Esercizio::mnuImmediato_Click() {
@@ -283,12 +286,6 @@ void Esercizio::rispostaSbagliata() {
     valori.NumeroErrati = piuUno(valori.NumeroErrati);
     stato_.testoErrati = formaConSegno(valori.NumeroErrati);
     servizi_.guscio.SuonoSbagliato();
-}
-
-void Esercizio::nuovoTurnoOLascia() {
-    // A list that cannot be read mid-visit has been reported; back to the menu.
-    if (!NuovoTurno())
-        lascia();
 }
 
 void Esercizio::lascia() {

@@ -61,7 +61,6 @@ private:
 
     void rispostaGiusta();
     void rispostaSbagliata();
-    void nuovoTurnoOLascia();
     void lascia();
     qint16 quanteParole() const;
 
@@ -71,7 +70,7 @@ private:
 
     qint16 paroleOrdinate_ = 0; // tiles placed this turn; the next slot to fill
     Controllo controllo_ = Controllo::AlTermine;
-    QStringList elencoParole_; // position p is elencoParole_[p - 1]
+    QStringList elencoParole_; // the last list read well; position p is elencoParole_[p - 1]
     QList<bool> paroleUsate_;  // per dealing position: already on a tile this turn
     bool lasciata_ = false;
 };
