@@ -102,21 +102,21 @@ class TestSuoni : public QObject {
     Q_OBJECT
 
 private slots:
-    void format_data();
-    void format();
-    void levelsAndLength_data();
-    void levelsAndLength();
+    void formato_data();
+    void formato();
+    void livelliEDurata_data();
+    void livelliEDurata();
     void suoniGiustiDiversi_data();
     void suoniGiustiDiversi();
 };
 
-void TestSuoni::format_data() {
+void TestSuoni::formato_data() {
     QTest::addColumn<QString>("file");
     for (const QString& name : suoniGiusti + QStringList{"no.wav"})
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestSuoni::format() {
+void TestSuoni::formato() {
     QFETCH(QString, file);
     Wav wav;
     const QString error = readWav(percorsoSuono(file), wav);
@@ -135,7 +135,7 @@ void TestSuoni::format() {
     QCOMPARE(wav.dataOffset + qsizetype(wav.dataSize), wav.bytes.size());
 }
 
-void TestSuoni::levelsAndLength_data() {
+void TestSuoni::livelliEDurata_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<double>("maxSeconds");
     QTest::addColumn<double>("minPeak"); // fractions of full scale
@@ -148,7 +148,7 @@ void TestSuoni::levelsAndLength_data() {
     QTest::newRow("no.wav") << QStringLiteral("no.wav") << 1.0 << 0.03 << 0.3;
 }
 
-void TestSuoni::levelsAndLength() {
+void TestSuoni::livelliEDurata() {
     QFETCH(QString, file);
     QFETCH(double, maxSeconds);
     QFETCH(double, minPeak);
