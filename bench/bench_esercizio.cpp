@@ -2,11 +2,8 @@
 // The engine's hot paths in each of the four exercises, on the real word lists:
 // a new turn (read a list and deal it), one click, and a whole turn played.
 
-#include "exercise/Esercizio.h"
 #include "exercise/OrdineAlfabetico.h"
-#include "fakes/AvvisiFinti.h"
-#include "fakes/CasualeFinto.h"
-#include "fakes/GuscioFinto.h"
+#include "fakes/BancoEsercizio.h"
 #include "platform/LettoreElenco.h"
 #include "variants/Esercizi.h"
 
@@ -14,7 +11,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <random>
 #include <vector>
 
 namespace {
@@ -22,28 +18,17 @@ namespace {
 using Impostazioni = const ImpostazioniEsercizio& (*)();
 
 // An exercise reading data/testi; chance and the program around it are fakes.
-struct Banco {
-    GuscioFinto guscio;
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    LettoreElenco elenchi;
-    Esercizio esercizio;
-
+struct Banco : BancoEsercizio<LettoreElenco> {
     explicit Banco(const ImpostazioniEsercizio& impostazioni)
-        : esercizio(impostazioni,
-                    {guscio, casuale, avvisi, elenchi, QStringLiteral(SEQUENZIO_DATA_DIR)}) {
-        // Fixed draws spread like real ones: the same work in every run, and not
-        // the worst case a constant draw would give the dealing walk.
-        std::mt19937 generatore(20261207);
-        std::uniform_real_distribution<double> estrazione(0.0, 1.0);
-        for (int i = 0; i < 4096; ++i)
-            casuale.estrazioni.append(estrazione(generatore));
+        : BancoEsercizio(QStringLiteral(SEQUENZIO_DATA_DIR)) {
+        // Draws from a fixed seed: the same work in every run, and not the worst
+        // case a constant draw would give the dealing walk.
+        casuale.seme(20261207);
+        apri(impostazioni);
     }
 
-    // Keeps the fakes from growing over millions of rounds; cheap when idle.
+    // Keeps the log from growing over millions of rounds; cheap when idle.
     void riavvolgi() {
-        if (casuale.usate > casuale.estrazioni.size() - 64)
-            casuale.usate = 0;
         if (guscio.registro.size() > 4096)
             guscio.registro.clear();
     }
@@ -52,7 +37,7 @@ struct Banco {
 
     // The tiles of this turn in the order a pupil who knows the alphabet clicks them.
     std::vector<int> ordineGiusto() const {
-        const auto& tessere = esercizio.stato().BtParole;
+        const auto& tessere = esercizio->stato().tessere;
         std::vector<int> ordine(static_cast<std::size_t>(quante()));
         std::iota(ordine.begin(), ordine.end(), 0);
         std::stable_sort(ordine.begin(), ordine.end(), [&](int a, int b) {
@@ -67,7 +52,7 @@ struct Banco {
             stato.SkipWithError(qPrintable(avvisi.mostrate.first().testo));
             return false;
         }
-        if (esercizio.lasciata()) {
+        if (esercizio->lasciata()) {
             stato.SkipWithError("the exercise went back to the menu");
             return false;
         }
@@ -82,12 +67,12 @@ struct Banco {
 // Choosing the count already chosen deals a new turn, as the window's panel does.
 void NuovoTurno(benchmark::State& stato, Impostazioni impostazioni) {
     Banco banco(impostazioni());
-    if (!banco.esercizio.Form_Load() || !banco.inSalute(stato))
+    if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
     const int opzione = banco.quante() - 2;
     for (auto _ : stato) {
-        banco.esercizio.OpQuante_Click(opzione);
-        benchmark::DoNotOptimize(banco.esercizio.stato().BtParole.constData());
+        banco.esercizio->OpQuante_Click(opzione);
+        benchmark::DoNotOptimize(banco.esercizio->stato().tessere.constData());
         banco.riavvolgi();
     }
     banco.inSalute(stato);
@@ -98,16 +83,16 @@ void NuovoTurno(benchmark::State& stato, Impostazioni impostazioni) {
 // turn is dealt; the row is cleared, off the clock, when it is one short.
 void Clic(benchmark::State& stato, Impostazioni impostazioni) {
     Banco banco(impostazioni());
-    if (!banco.esercizio.Form_Load() || !banco.inSalute(stato))
+    if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
-    banco.esercizio.mnuImmediato_Click();
+    banco.esercizio->mnuImmediato_Click();
     const std::vector<int> ordine = banco.ordineGiusto();
     std::size_t prossimo = 0;
     for (auto _ : stato) {
-        banco.esercizio.BtParole_Click(ordine[prossimo]);
+        banco.esercizio->BtParole_Click(ordine[prossimo]);
         if (++prossimo == ordine.size() - 1) {
             stato.PauseTiming();
-            banco.esercizio.Command3D1_Click();
+            banco.esercizio->Command3D1_Click();
             banco.riavvolgi();
             prossimo = 0;
             stato.ResumeTiming();
@@ -120,16 +105,16 @@ void Clic(benchmark::State& stato, Impostazioni impostazioni) {
 // the sound and deals the next turn from a freshly read list.
 void TurnoGiocato(benchmark::State& stato, Impostazioni impostazioni) {
     Banco banco(impostazioni());
-    if (!banco.esercizio.Form_Load() || !banco.inSalute(stato))
+    if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
-    banco.esercizio.mnuImmediato_Click();
+    banco.esercizio->mnuImmediato_Click();
     for (auto _ : stato) {
         stato.PauseTiming();
         const std::vector<int> ordine = banco.ordineGiusto();
         banco.riavvolgi();
         stato.ResumeTiming();
         for (int k : ordine)
-            banco.esercizio.BtParole_Click(k);
+            banco.esercizio->BtParole_Click(k);
     }
     if (banco.inSalute(stato) && banco.guscio.condivisi.NumeroEsatti == 0)
         stato.SkipWithError("no turn was counted as done");

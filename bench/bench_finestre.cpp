@@ -3,21 +3,14 @@
 // loading its first list from data/testi and painting it once. Runs on whatever
 // platform Qt is given (offscreen when there is no display).
 
-#include "fakes/AvvisiFinti.h"
-#include "fakes/CasualeFinto.h"
-#include "fakes/RiproduttoreFinto.h"
+#include "fakes/ProgrammaFinto.h"
 #include "platform/LettoreElenco.h"
-#include "screens/FabbricaFinestre.h"
 #include "screens/FinestraEsercizio.h"
-#include "shell/Modulo1.h"
-#include "shell/ModuloColoriSuoni.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 namespace {
 
@@ -46,36 +39,23 @@ template <typename Tipo> bool attendiPittura(Vedetta<Tipo>& vedetta) {
     return vedetta.dipinta;
 }
 
-struct Programma {
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    LettoreElenco elenchi;
-    RiproduttoreFinto riproduttore;
-    const QString cartella = QStringLiteral(SEQUENZIO_DATA_DIR);
-    ModuloColoriSuoni coloriSuoni{casuale, riproduttore, cartella};
-    FabbricaFinestre fabbrica{casuale, avvisi, elenchi, cartella};
-    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [] {}, QStringLiteral("Autore"),
-                    QStringLiteral("posta@example.org")}};
-
-    Programma() {
-        std::mt19937 generatore(20261207);
-        std::uniform_real_distribution<double> estrazione(0.0, 1.0);
-        for (int i = 0; i < 1 << 16; ++i)
-            casuale.estrazioni.append(estrazione(generatore));
+// The real windows on data/testi, with chance from a fixed seed.
+struct ProgrammaVero : ProgrammaConFinestre<LettoreElenco> {
+    ProgrammaVero()
+        : ProgrammaConFinestre(QStringLiteral(SEQUENZIO_DATA_DIR)) {
+        casuale.seme(20261207);
     }
-    ~Programma() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void menu() {
         modulo.Mostra(Finestra::FormMenu);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        if (casuale.usate > casuale.estrazioni.size() - 256)
-            casuale.usate = 0;
+        fabbrica.registro.clear();
     }
 };
 
 void DalMenu(benchmark::State& stato, Finestra finestra) {
-    Programma programma;
+    ProgrammaVero programma;
     programma.modulo.Main();
     programma.menu();
     Vedetta<FinestraEsercizio> vedetta;
@@ -83,7 +63,7 @@ void DalMenu(benchmark::State& stato, Finestra finestra) {
     for (auto _ : stato) {
         vedetta.dipinta = false;
         programma.modulo.Mostra(finestra);
-        if (programma.modulo.caricata() != finestra || !attendiPittura(vedetta)) {
+        if (programma.fabbrica.caricata() != finestra || !attendiPittura(vedetta)) {
             stato.SkipWithError(programma.avvisi.mostrate.isEmpty()
                                     ? "the exercise window did not appear"
                                     : qPrintable(programma.avvisi.mostrate.first().testo));

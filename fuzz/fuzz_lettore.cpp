@@ -3,21 +3,13 @@
 // bits' worth of fields and, with its top bit, says the file went on beyond the
 // bytes given.
 
+#include "fakes/Verifica.h"
 #include "platform/LettoreElenco.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void verifica(bool condizione, const char* che) {
-    if (!condizione) {
-        std::fprintf(stderr, "violato: %s\n", che);
-        std::abort();
-    }
-}
 
 bool utf16BenFormato(const QString& testo) {
     for (qsizetype i = 0; i < testo.size(); ++i) {

@@ -6,10 +6,9 @@
 //   the rest    a tape of commands; the random draws are taken from it too.
 // After every command the window's state must hold together.
 
-#include "exercise/Esercizio.h"
-#include "fakes/AvvisiFinti.h"
-#include "fakes/GuscioFinto.h"
-#include "platform/Casuale.h"
+#include "fakes/BancoEsercizio.h"
+#include "fakes/SondaEsercizio.h"
+#include "fakes/Verifica.h"
 #include "platform/LettoreElenco.h"
 #include "variants/Esercizi.h"
 
@@ -17,17 +16,8 @@
 #include <QRegularExpression>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void verifica(bool condizione, const char* che) {
-    if (!condizione) {
-        std::fprintf(stderr, "violato: %s\n", che);
-        std::abort();
-    }
-}
 
 // The fuzz bytes read in order; past the end they read as zero.
 class Nastro {
@@ -52,17 +42,6 @@ private:
     const std::uint8_t* dati_;
     std::size_t dimensione_;
     std::size_t pos_ = 0;
-};
-
-class CasualeNastro final : public Casuale {
-public:
-    explicit CasualeNastro(Nastro& nastro)
-        : nastro_(nastro) {}
-    void semina() override {}
-    double estrai() override { return nastro_.byte() / 256.0; }
-
-private:
-    Nastro& nastro_;
 };
 
 struct Contenuto {
@@ -102,7 +81,7 @@ struct Posate {
     QList<int> tessere;
 
     void dopo(const Esercizio& esercizio, int ordinatePrima, int cliccata) {
-        const int ordinate = esercizio.ParoleOrdinate();
+        const int ordinate = SondaEsercizio::paroleOrdinate(esercizio);
         if (ordinate == 0)
             tessere.clear();
         else if (cliccata >= 0 && ordinate == ordinatePrima + 1)
@@ -118,14 +97,14 @@ struct Posate {
 void controllaDistribuzione(const Esercizio& esercizio, QStringList& vista) {
     const ImpostazioniEsercizio& impostazioni = esercizio.impostazioni();
     QStringList didascalie;
-    for (int i = 0; i < esercizio.stato().BtParole.size(); ++i)
-        if (esercizio.stato().BtParole[i].visibile)
-            didascalie.append(esercizio.stato().BtParole[i].didascalia);
+    for (int i = 0; i < esercizio.stato().tessere.size(); ++i)
+        if (esercizio.stato().tessere[i].visibile)
+            didascalie.append(esercizio.stato().tessere[i].didascalia);
     if (didascalie == vista)
         return;
     vista = didascalie;
     QHash<QString, int> disponibili;
-    for (const QString& voce : esercizio.ElencoParole())
+    for (const QString& voce : SondaEsercizio::elencoParole(esercizio))
         ++disponibili[impostazioni.maiuscole ? voce.toUpper() : voce];
     for (const QString& didascalia : didascalie)
         verifica(--disponibili[didascalia] >= 0, "tessera non data dall'elenco");
@@ -136,41 +115,44 @@ void controlla(const Esercizio& esercizio, const GuscioFinto& guscio, const Posa
     const ImpostazioniEsercizio& impostazioni = esercizio.impostazioni();
     const ValoriCondivisi& valori = guscio.condivisi;
     const int quante = valori.QuanteParole;
-    const int ordinate = esercizio.ParoleOrdinate();
+    const int ordinate = SondaEsercizio::paroleOrdinate(esercizio);
     verifica(quante >= 2 && quante <= impostazioni.caselle, "numero di parole fuori scelta");
     verifica(ordinate >= 0 && ordinate <= quante, "parole ordinate fuori dal turno");
     verifica(valori.NumeroEsatti >= 0 && valori.NumeroErrati >= 0, "contatore negativo");
-    verifica(numero(stato.EtichettaEsatti) == valori.NumeroEsatti, "esatti mostrati diversi");
-    verifica(numero(stato.EtichettaErrati) == valori.NumeroErrati, "errati mostrati diversi");
+    verifica(numero(stato.testoEsatti) == valori.NumeroEsatti, "esatti mostrati diversi");
+    verifica(numero(stato.testoErrati) == valori.NumeroErrati, "errati mostrati diversi");
 
     int spente = 0;
     for (int i = 0; i < impostazioni.caselle; ++i) {
-        const StatoFinestra::Tessera& tessera = stato.BtParole[i];
+        const StatoFinestra::Tessera& tessera = stato.tessere[i];
         verifica(tessera.visibile == (i < quante), "tessera mostrata fuori dal turno");
-        verifica(stato.Label3[i].visibile == (i < quante), "casella mostrata fuori dal turno");
+        verifica(stato.caselle[i].visibile == (i < quante), "casella mostrata fuori dal turno");
         if (i >= quante)
             continue;
         spente += tessera.abilitata ? 0 : 1;
         if (i >= ordinate)
-            verifica(stato.Label3[i].didascalia.isEmpty(), "casella piena oltre le ordinate");
+            verifica(stato.caselle[i].didascalia.isEmpty(), "casella piena oltre le ordinate");
     }
     verifica(spente == ordinate, "tessere spente diverse dalle parole ordinate");
     for (int i = 0; i < ordinate; ++i) {
-        const StatoFinestra::Tessera& posata = stato.BtParole[posate.tessere[i]];
+        const StatoFinestra::Tessera& posata = stato.tessere[posate.tessere[i]];
         verifica(!posata.abilitata, "tessera posata ancora accesa");
-        verifica(stato.Label3[i].didascalia == posata.didascalia, "casella diversa dalla tessera");
+        verifica(stato.caselle[i].didascalia == posata.didascalia, "casella diversa dalla tessera");
     }
 }
 
-void visite(const ImpostazioniEsercizio& impostazioni, Nastro& nastro, ElenchiNastro& elenchi) {
-    GuscioFinto guscio;
-    AvvisiFinti avvisi;
-    CasualeNastro casuale(nastro);
+void visite(const ImpostazioniEsercizio& impostazioni, Nastro& nastro,
+            const ElenchiNastro& elenchi) {
+    BancoEsercizio<ElenchiNastro> banco(QStringLiteral("/p"));
+    banco.elenchi = elenchi;
+    banco.casuale.poi = [&nastro] { return nastro.byte() / 256.0; };
+    GuscioFinto& guscio = banco.guscio;
+    AvvisiFinti& avvisi = banco.avvisi;
     // Each visit is a new window, as when the menu opens it again.
     for (int visita = 0; visita < 8 && !nastro.finito(); ++visita) {
         guscio.condivisi.NumeroEsatti = guscio.condivisi.NumeroErrati = 0; // the menu's load
         const auto messaggi = avvisi.mostrate.size();
-        Esercizio esercizio(impostazioni, {guscio, casuale, avvisi, elenchi, QStringLiteral("/p")});
+        Esercizio& esercizio = banco.apri(impostazioni);
         if (!esercizio.Form_Load()) {
             verifica(avvisi.mostrate.size() == messaggi + 1, "finestra non aperta senza motivo");
             continue;
@@ -180,7 +162,7 @@ void visite(const ImpostazioniEsercizio& impostazioni, Nastro& nastro, ElenchiNa
         controlla(esercizio, guscio, posate);
         controllaDistribuzione(esercizio, vista);
         while (!nastro.finito() && !esercizio.lasciata()) {
-            const int ordinatePrima = esercizio.ParoleOrdinate();
+            const int ordinatePrima = SondaEsercizio::paroleOrdinate(esercizio);
             const qint16 esattiPrima = guscio.condivisi.NumeroEsatti;
             const qint16 erratiPrima = guscio.condivisi.NumeroErrati;
             int cliccata = -1;

@@ -1,29 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakes/AvvisiFinti.h"
-#include "fakes/CasualeFinto.h"
-#include "fakes/FabbricaFinta.h"
-#include "fakes/RiproduttoreFinto.h"
+#include "fakes/ProgrammaConFinti.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
-#include "shell/Modulo1.h"
-#include "shell/ModuloColoriSuoni.h"
 
 #include <QTest>
 
-namespace {
-
-struct ProgrammaSenzaFinestre {
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    RiproduttoreFinto riproduttore;
-    FabbricaFinta fabbrica;
-    ModuloColoriSuoni coloriSuoni{casuale, riproduttore, QStringLiteral("/prog")};
-    int terminato = 0;
-    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [this] { ++terminato; },
-                    QStringLiteral("Autore"), QStringLiteral("posta@example.org")}};
-};
-
-} // namespace
+using ProgrammaSenzaFinestre = ProgrammaConFinti<>;
 
 class TestModulo1 : public QObject {
     Q_OBJECT
@@ -60,7 +42,7 @@ void TestModulo1::cambioDiFinestra() {
                                                    "mostra " + FabbricaFinta::nome(nuova),
                                                    "scarica " + FabbricaFinta::nome(vecchia)}));
         QCOMPARE(p.fabbrica.caricate, QSet<Finestra>{nuova});
-        QCOMPARE(p.modulo.caricata(), nuova);
+        QCOMPARE(p.fabbrica.caricata(), nuova);
         vecchia = nuova;
     }
     QCOMPARE(p.terminato, 0);
@@ -75,7 +57,7 @@ void TestModulo1::finestraCheNonSiApre() {
     p.modulo.Mostra(Finestra::FormOrdina2);
     QCOMPARE(p.fabbrica.registro, QStringList({"carica FormOrdina2", "scarica FormOrdina2"}));
     QCOMPARE(p.fabbrica.caricate, QSet<Finestra>{Finestra::FormMenu});
-    QCOMPARE(p.modulo.caricata(), Finestra::FormMenu);
+    QCOMPARE(p.fabbrica.caricata(), Finestra::FormMenu);
 }
 
 void TestModulo1::uscita_data() {

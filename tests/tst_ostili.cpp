@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged program folders: each word-list file a teacher might leave behind,
 // read by the real reader from a copy of the program's folder. The exercise
-// either deals the right words or says clearly what is wrong and goes back to
-// the menu; and it never writes to the folder.
+// either deals the right words or says clearly what is wrong: opening on the
+// file it stays at the menu, meeting it later in a visit it goes on with the
+// last list read well; and it never writes to the folder.
 
 #include "CopiaProgramma.h"
 #include "exercise/Esercizio.h"
 #include "fakes/AvvisiFinti.h"
+#include "fakes/BancoEsercizio.h"
 #include "fakes/CasualeFinto.h"
 #include "fakes/GuscioFinto.h"
+#include "fakes/SondaEsercizio.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/LettoreElenco.h"
 #include "platform/qt/RiproduttoreQt.h"
@@ -51,26 +54,6 @@ QString corto(const char* quante, int servono) {
     return QStringLiteral("Il file dell'elenco di parole\n%1\n") + QString::fromUtf8(quante) +
            QStringLiteral(", ma ne servono %1.").arg(servono);
 }
-
-// The program around the exercise, with the real sounds behind it.
-class GuscioSonoro final : public Guscio {
-public:
-    explicit GuscioSonoro(ModuloColoriSuoni& suoni)
-        : suoni_(suoni) {}
-    ValoriCondivisi condivisi;
-    int menu = 0;
-
-    ValoriCondivisi& valori() override { return condivisi; }
-    void AzzeraContatori() override { condivisi.NumeroEsatti = condivisi.NumeroErrati = 0; }
-    void MostraInformazioni() override {}
-    void TornaAlMenu() override { ++menu; }
-    void SuonoGiusto() override { suoni_.SuonoGiusto(); }
-    void SuonoSbagliato() override { suoni_.SuonoSbagliato(); }
-    quint32 ColoreCasuale() override { return suoni_.ColoreCasuale(); }
-
-private:
-    ModuloColoriSuoni& suoni_;
-};
 
 } // namespace
 
@@ -208,24 +191,23 @@ void TestOstili::elenchi() {
     const qint64 residente = memoria("VmRSS:");
     azzeraPicco();
 
-    GuscioFinto guscio;
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    LettoreElenco lettore;
+    BancoEsercizio<LettoreElenco> banco(copia.percorso());
+    GuscioFinto& guscio = banco.guscio;
+    AvvisiFinti& avvisi = banco.avvisi;
     // Opening on the file: the words, or the message and no window.
     {
         if (esercizio.daFile())
-            casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
-        Esercizio aperto(esercizio, {guscio, casuale, avvisi, lettore, copia.percorso()});
+            banco.casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
+        Esercizio& aperto = banco.apri(esercizio);
         const bool aperta = aperto.Form_Load();
         QCOMPARE(aperta, messaggio.isEmpty());
         if (aperta) {
             QVERIFY(avvisi.mostrate.isEmpty());
-            QCOMPARE(aperto.ElencoParole(), attese);
+            QCOMPARE(SondaEsercizio::elencoParole(aperto), attese);
             // Every draw was 0 past the file's, so the tiles follow the list.
             for (int i = 0; i < guscio.condivisi.QuanteParole; ++i) {
                 const QString& voce = attese[i];
-                QCOMPARE(aperto.stato().BtParole[i].didascalia,
+                QCOMPARE(aperto.stato().tessere[i].didascalia,
                          esercizio.maiuscole ? voce.toUpper() : voce);
             }
             avvisi.risposte = {Avvisi::Risposta::Si};
@@ -239,26 +221,31 @@ void TestOstili::elenchi() {
         }
     }
 
-    // Coming to the file in the middle of a visit: the new turn or the way back.
+    // Coming to the file in the middle of a visit: the new turn from it, or the
+    // message and a turn from the list before; the window and the score stay.
     if (esercizio.daFile() &&
         QFile::exists(
             copia.file(QStringLiteral("testi/%1%2.txt").arg(esercizio.prefissoFile).arg(1)))) {
         guscio.registro.clear();
         avvisi.mostrate.clear();
-        casuale.estrazioni.clear();
-        Esercizio visita(esercizio, {guscio, casuale, avvisi, lettore, copia.percorso()});
+        banco.casuale.estrazioni.clear();
+        Esercizio& visita = banco.apri(esercizio);
         QVERIFY(visita.Form_Load());
-        casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
-        casuale.usate = 0;
+        const QStringList primo = SondaEsercizio::elencoParole(visita);
+        guscio.condivisi.NumeroEsatti = 3;
+        banco.casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
+        banco.casuale.usate = 0;
         visita.OpQuante_Click(guscio.condivisi.QuanteParole - 2);
-        QCOMPARE(visita.lasciata(), !messaggio.isEmpty());
+        QVERIFY(!visita.lasciata());
+        QVERIFY(!guscio.registro.contains("TornaAlMenu"));
+        QCOMPARE(guscio.condivisi.NumeroEsatti, 3);
         if (messaggio.isEmpty()) {
-            QCOMPARE(visita.ElencoParole(), attese);
+            QCOMPARE(SondaEsercizio::elencoParole(visita), attese);
             QVERIFY(avvisi.mostrate.isEmpty());
         } else {
+            QCOMPARE(SondaEsercizio::elencoParole(visita), primo);
             QCOMPARE(avvisi.mostrate.size(), 1);
             QCOMPARE(avvisi.mostrate.first().testo, atteso);
-            QCOMPARE(guscio.registro.last(), "TornaAlMenu");
         }
     }
 
@@ -310,15 +297,15 @@ void TestOstili::suoni() {
         QVERIFY(QDir(copia.file(QStringLiteral("suoni"))).removeRecursively());
     copia.congela();
 
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    LettoreElenco lettore;
+    BancoEsercizio<LettoreElenco> banco(copia.percorso());
     RiproduttoreQt riproduttore;
-    ModuloColoriSuoni coloriSuoni(casuale, riproduttore, copia.percorso());
+    ModuloColoriSuoni coloriSuoni(banco.casuale, riproduttore, copia.percorso());
     riproduttore.prepara(coloriSuoni.percorsiSuoni());
-    GuscioSonoro guscio(coloriSuoni);
-    Esercizio esercizio(Esercizi::FormOrdina2(),
-                        {guscio, casuale, avvisi, lettore, copia.percorso()});
+    GuscioFinto& guscio = banco.guscio;
+    guscio.suona = [&](bool giusto) {
+        giusto ? coloriSuoni.SuonoGiusto() : coloriSuoni.SuonoSbagliato();
+    };
+    Esercizio& esercizio = banco.apri(Esercizi::FormOrdina2());
     QVERIFY(esercizio.Form_Load());
     esercizio.mnuImmediato_Click();
     // Two turns: a wrong click, then every tile in order; each ends with a sound.
@@ -326,7 +313,7 @@ void TestOstili::suoni() {
         QList<int> ordine;
         for (int i = 0; i < guscio.condivisi.QuanteParole; ++i)
             ordine << i;
-        const auto& tessere = esercizio.stato().BtParole;
+        const auto& tessere = esercizio.stato().tessere;
         std::sort(ordine.begin(), ordine.end(),
                   [&](int a, int b) { return tessere[a].didascalia < tessere[b].didascalia; });
         esercizio.BtParole_Click(ordine.last());
@@ -340,7 +327,7 @@ void TestOstili::suoni() {
         riproduttore.riproduci(copia.file(QStringLiteral("suoni/") + nome));
         QTRY_VERIFY_WITH_TIMEOUT(riproduttore.inCorso().isEmpty(), 3000);
     }
-    QVERIFY(avvisi.mostrate.isEmpty());
+    QVERIFY(banco.avvisi.mostrate.isEmpty());
     QCOMPARE(guscio.condivisi.NumeroErrati, 2);
     QCOMPARE(guscio.condivisi.NumeroEsatti, 2 * 12);
     QVERIFY(!esercizio.lasciata());

@@ -4,18 +4,11 @@
 // read-only copy of the program's folder that must come out unchanged.
 
 #include "CopiaProgramma.h"
-#include "exercise/Esercizio.h"
 #include "exercise/OrdineAlfabetico.h"
-#include "fakes/AvvisiFinti.h"
-#include "fakes/GuscioFinto.h"
+#include "fakes/BancoEsercizio.h"
 #include "fakes/ProgrammaFinto.h"
-#include "fakes/RiproduttoreFinto.h"
-#include "platform/Casuale.h"
+#include "fakes/SondaEsercizio.h"
 #include "platform/LettoreElenco.h"
-#include "screens/FabbricaFinestre.h"
-#include "screens/FinestraBase.h"
-#include "shell/Modulo1.h"
-#include "shell/ModuloColoriSuoni.h"
 #include "variants/Esercizi.h"
 
 #include <QAbstractButton>
@@ -40,25 +33,7 @@ constexpr bool memoriaSignificativa = true;
 constexpr int viaggi = 1000;
 constexpr int clicPerEsercizio = 100000;
 
-// Chance from a fixed seed, so that a failure comes back on the next run.
-class CasualeSeminato final : public Casuale {
-public:
-    explicit CasualeSeminato(std::uint64_t seme)
-        : motore_(seme) {}
-    void semina() override {}
-    double estrai() override { return double(motore_() >> 11) * 0x1.0p-53; }
-
-private:
-    std::mt19937_64 motore_;
-};
-
-void clic(const QString& nome) {
-    const QList<FinestraBase*> vive = ProgrammaFinto::finestre();
-    QCOMPARE(vive.size(), 1);
-    auto* bottone = vive.first()->findChild<QAbstractButton*>(nome);
-    QVERIFY2(bottone, qPrintable(nome));
-    QTest::mouseClick(bottone, Qt::LeftButton);
-}
+using ProgrammaVero = ProgrammaConFinestre<LettoreElenco>;
 
 qint16 piuUno(int valore) {
     return qint16(qMin(valore + 1, 32767));
@@ -87,46 +62,40 @@ void TestSessioni::initTestCase() {
 }
 
 void TestSessioni::viaggiTraMenuEdEsercizi() {
-    CasualeSeminato casuale(1);
-    AvvisiFinti avvisi;
-    LettoreElenco lettore;
-    RiproduttoreFinto riproduttore;
-    ModuloColoriSuoni coloriSuoni(casuale, riproduttore, copia->percorso());
-    FabbricaFinestre fabbrica(casuale, avvisi, lettore, copia->percorso());
-    int terminato = 0;
-    Modulo1 modulo({casuale, avvisi, coloriSuoni, fabbrica, [&] { ++terminato; },
-                    QStringLiteral("Autore"), QStringLiteral("posta@example.org")});
+    ProgrammaVero p(copia->percorso());
+    p.casuale.seme(1);
     const QList<QPair<QString, Finestra>> esercizi{{"Command4", Finestra::FormOrdina},
                                                    {"Command2", Finestra::FormOrdina1},
                                                    {"Command3", Finestra::FormOrdina2},
                                                    {"Command5", Finestra::FormOrdina3}};
     QElapsedTimer tempo;
     tempo.start();
-    modulo.Main();
-    clic(QStringLiteral("BottoneAvvio"));
-    QCOMPARE(modulo.caricata(), Finestra::FormMenu);
+    p.modulo.Main();
+    ProgrammaVero::clic(QStringLiteral("BottoneAvvio"));
+    QCOMPARE(p.fabbrica.caricata(), Finestra::FormMenu);
     qint64 dopoIlRiscaldamento = 0;
     for (int viaggio = 0; viaggio < viaggi; ++viaggio) {
         const auto& [bottone, finestra] = esercizi[viaggio % esercizi.size()];
-        clic(bottone);
-        QCOMPARE(modulo.caricata(), finestra);
-        clic(QStringLiteral("BtParole_1"));
-        clic(QStringLiteral("Command3D1"));
-        clic(QStringLiteral("BtParole_0"));
-        avvisi.risposte = {Avvisi::Risposta::No};
-        clic(QStringLiteral("BottoneEsci"));
-        QCOMPARE(modulo.caricata(), finestra);
-        avvisi.risposte = {Avvisi::Risposta::Si};
-        clic(QStringLiteral("BottoneEsci"));
-        QCOMPARE(modulo.caricata(), Finestra::FormMenu);
+        ProgrammaVero::clic(bottone);
+        QCOMPARE(p.fabbrica.caricata(), finestra);
+        ProgrammaVero::clic(QStringLiteral("BtParole_1"));
+        ProgrammaVero::clic(QStringLiteral("Command3D1"));
+        ProgrammaVero::clic(QStringLiteral("BtParole_0"));
+        p.avvisi.risposte = {Avvisi::Risposta::No};
+        ProgrammaVero::clic(QStringLiteral("BottoneEsci"));
+        QCOMPARE(p.fabbrica.caricata(), finestra);
+        p.avvisi.risposte = {Avvisi::Risposta::Si};
+        ProgrammaVero::clic(QStringLiteral("BottoneEsci"));
+        QCOMPARE(p.fabbrica.caricata(), Finestra::FormMenu);
+        p.fabbrica.registro.clear();
         QCoreApplication::processEvents(); // what the event loop would paint meanwhile
-        QCOMPARE(ProgrammaFinto::finestre().size(), 1);
+        QCOMPARE(ProgrammaVero::finestre().size(), 1);
         if (viaggio == viaggi / 10)
             dopoIlRiscaldamento = memoria("VmRSS:");
     }
     // Only the questions on leaving were asked: no list failed to load.
-    QCOMPARE(avvisi.mostrate.size(), 2 * viaggi);
-    QCOMPARE(terminato, 0);
+    QCOMPARE(p.avvisi.mostrate.size(), 2 * viaggi);
+    QCOMPARE(p.terminato, 0);
     const qint64 crescita = memoria("VmRSS:") - dopoIlRiscaldamento;
     qInfo(
         "%d viaggi in %lld ms; memoria cresciuta di %lld KiB dopo il primo decimo, picco %lld KiB",
@@ -152,40 +121,38 @@ void TestSessioni::clicCasuali() {
     const ImpostazioniEsercizio& impostazioni =
         *std::array{&Esercizi::FormOrdina(), &Esercizi::FormOrdina1(), &Esercizi::FormOrdina2(),
                     &Esercizi::FormOrdina3()}[quale];
-    GuscioFinto guscio;
-    CasualeSeminato casuale(100 + quale);
-    AvvisiFinti avvisi;
-    LettoreElenco lettore;
+    BancoEsercizio<LettoreElenco> banco(copia->percorso());
+    banco.casuale.seme(100 + quale);
+    GuscioFinto& guscio = banco.guscio;
+    AvvisiFinti& avvisi = banco.avvisi;
     std::mt19937 scelte(quale);
     const auto probabile = [&](double p) { return std::bernoulli_distribution(p)(scelte); };
     const auto fino = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(scelte); };
 
-    std::unique_ptr<Esercizio> esercizio;
+    Esercizio* esercizio = nullptr;
     qint16 giuste = 0, sbagliate = 0;
     int visite = 0, giudizi = 0, turniFiniti = 0;
     QElapsedTimer tempo;
     tempo.start();
     for (int n = 0; n < clicPerEsercizio; ++n) {
         if (!esercizio || esercizio->lasciata()) {
-            esercizio = std::make_unique<Esercizio>(
-                impostazioni,
-                Esercizio::Servizi{guscio, casuale, avvisi, lettore, copia->percorso()});
+            esercizio = &banco.apri(impostazioni);
             QVERIFY(esercizio->Form_Load());
             giuste = sbagliate = 0;
             ++visite;
         }
         const StatoFinestra& stato = esercizio->stato();
         const int quante = guscio.condivisi.QuanteParole;
-        const int ordinate = esercizio->ParoleOrdinate();
-        const bool immediato = esercizio->ControlloImmediato() == Esercizio::Vero;
+        const int ordinate = SondaEsercizio::paroleOrdinate(*esercizio);
+        const bool immediato = SondaEsercizio::immediato(*esercizio);
         // The second half only clicks, to drive the counters to their limit.
         const bool soloClic = n >= clicPerEsercizio / 2;
         QList<int> libere;
         for (int i = 0; i < quante; ++i)
-            if (stato.BtParole[i].abilitata)
+            if (stato.tessere[i].abilitata)
                 libere << i;
         const auto minore = [&](int a, int b) {
-            return maggiore(stato.BtParole[b].didascalia, stato.BtParole[a].didascalia);
+            return maggiore(stato.tessere[b].didascalia, stato.tessere[a].didascalia);
         };
 
         enum class Giudizio { Nessuno, Giusto, Sbagliato } atteso = Giudizio::Nessuno;
@@ -196,30 +163,30 @@ void TestSessioni::clicCasuali() {
                 k = *std::min_element(libere.begin(), libere.end(), minore);
             if (!soloClic && probabile(0.02))
                 k = fino(impostazioni.caselle + 2) - 1; // perhaps no tile at all
-            const bool valida = k >= 0 && k < quante && stato.BtParole[k].abilitata;
+            const bool valida = k >= 0 && k < quante && stato.tessere[k].abilitata;
             if (valida && immediato) {
                 const bool fuori = std::any_of(libere.begin(), libere.end(), [&](int i) {
-                    return maggiore(stato.BtParole[k].didascalia, stato.BtParole[i].didascalia);
+                    return maggiore(stato.tessere[k].didascalia, stato.tessere[i].didascalia);
                 });
                 atteso = fuori ? Giudizio::Sbagliato : Giudizio::Giusto;
             }
             esercizio->BtParole_Click(k);
             if (atteso == Giudizio::Sbagliato)
-                QCOMPARE(esercizio->ParoleOrdinate(), ordinate);
+                QCOMPARE(SondaEsercizio::paroleOrdinate(*esercizio), ordinate);
             else if (valida)
-                QCOMPARE(esercizio->ParoleOrdinate(),
+                QCOMPARE(SondaEsercizio::paroleOrdinate(*esercizio),
                          ordinate + 1 == quante && immediato ? 0 : ordinate + 1);
         } else if (mossa < 80) {
             if (ordinate == quante) {
                 QStringList caselle;
                 for (int i = 0; i < quante; ++i)
-                    caselle << stato.Label3[i].didascalia;
+                    caselle << stato.caselle[i].didascalia;
                 atteso = inOrdine(caselle) ? Giudizio::Giusto : Giudizio::Sbagliato;
             }
             esercizio->Command1_Click();
             QCOMPARE(avvisi.mostrate.size(), ordinate == quante ? 0 : 1);
             if (atteso == Giudizio::Giusto)
-                QCOMPARE(esercizio->ParoleOrdinate(), 0); // a new turn
+                QCOMPARE(SondaEsercizio::paroleOrdinate(*esercizio), 0); // a new turn
         } else if (mossa < 84) {
             esercizio->Command3D1_Click();
         } else if (mossa < 87) {
@@ -242,12 +209,13 @@ void TestSessioni::clicCasuali() {
         const qsizetype suoniSi = guscio.registro.count(QStringLiteral("SuonoGiusto"));
         if (atteso == Giudizio::Sbagliato) {
             QCOMPARE(suoniNo, 1);
-            QVERIFY(stato.ComandoIconaNo && !stato.ComandoIconaSi);
+            QVERIFY(stato.faccinaTriste && !stato.faccinaRidente);
             sbagliate = piuUno(sbagliate);
         } else if (atteso == Giudizio::Giusto) {
             QCOMPARE(suoniNo, 0);
-            QCOMPARE(suoniSi, esercizio->ParoleOrdinate() == 0 ? 1 : 0); // a finished turn
-            QVERIFY(stato.ComandoIconaSi && !stato.ComandoIconaNo);
+            QCOMPARE(suoniSi,
+                     SondaEsercizio::paroleOrdinate(*esercizio) == 0 ? 1 : 0); // a finished turn
+            QVERIFY(stato.faccinaRidente && !stato.faccinaTriste);
             giuste = piuUno(giuste);
         } else {
             QCOMPARE(suoniNo + suoniSi, 0);
@@ -257,8 +225,8 @@ void TestSessioni::clicCasuali() {
         QCOMPARE(guscio.condivisi.NumeroEsatti, giuste);
         QCOMPARE(guscio.condivisi.NumeroErrati, sbagliate);
         if (!esercizio->lasciata()) {
-            QCOMPARE(stato.EtichettaEsatti.trimmed().toInt(), giuste);
-            QCOMPARE(stato.EtichettaErrati.trimmed().toInt(), sbagliate);
+            QCOMPARE(stato.testoEsatti.trimmed().toInt(), giuste);
+            QCOMPARE(stato.testoErrati.trimmed().toInt(), sbagliate);
         }
         guscio.registro.clear();
         avvisi.mostrate.clear();

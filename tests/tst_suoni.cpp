@@ -10,7 +10,7 @@
 
 namespace {
 
-QString soundPath(const QString& name) {
+QString percorsoSuono(const QString& name) {
     return QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/") + name;
 }
 
@@ -94,7 +94,7 @@ double rms(const QList<qint16>& s) {
     return s.isEmpty() ? 0.0 : std::sqrt(sum / s.size());
 }
 
-const QStringList kSuccessSounds{"si1.wav", "si2.wav", "si3.wav", "si4.wav"};
+const QStringList suoniGiusti{"si1.wav", "si2.wav", "si3.wav", "si4.wav"};
 
 } // namespace
 
@@ -102,24 +102,24 @@ class TestSuoni : public QObject {
     Q_OBJECT
 
 private slots:
-    void format_data();
-    void format();
-    void levelsAndLength_data();
-    void levelsAndLength();
-    void successSoundsDiffer_data();
-    void successSoundsDiffer();
+    void formato_data();
+    void formato();
+    void livelliEDurata_data();
+    void livelliEDurata();
+    void suoniGiustiDiversi_data();
+    void suoniGiustiDiversi();
 };
 
-void TestSuoni::format_data() {
+void TestSuoni::formato_data() {
     QTest::addColumn<QString>("file");
-    for (const QString& name : kSuccessSounds + QStringList{"no.wav"})
+    for (const QString& name : suoniGiusti + QStringList{"no.wav"})
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestSuoni::format() {
+void TestSuoni::formato() {
     QFETCH(QString, file);
     Wav wav;
-    const QString error = readWav(soundPath(file), wav);
+    const QString error = readWav(percorsoSuono(file), wav);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
     QCOMPARE(wav.format, quint16(1));
@@ -135,7 +135,7 @@ void TestSuoni::format() {
     QCOMPARE(wav.dataOffset + qsizetype(wav.dataSize), wav.bytes.size());
 }
 
-void TestSuoni::levelsAndLength_data() {
+void TestSuoni::livelliEDurata_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<double>("maxSeconds");
     QTest::addColumn<double>("minPeak"); // fractions of full scale
@@ -143,19 +143,19 @@ void TestSuoni::levelsAndLength_data() {
 
     // Success jingles sit around -6 dBFS; the failure sound is deliberately quieter so a wrong
     // answer never feels like a telling-off.
-    for (const QString& name : kSuccessSounds)
+    for (const QString& name : suoniGiusti)
         QTest::newRow(qPrintable(name)) << name << 1.5 << 0.35 << 0.71;
     QTest::newRow("no.wav") << QStringLiteral("no.wav") << 1.0 << 0.03 << 0.3;
 }
 
-void TestSuoni::levelsAndLength() {
+void TestSuoni::livelliEDurata() {
     QFETCH(QString, file);
     QFETCH(double, maxSeconds);
     QFETCH(double, minPeak);
     QFETCH(double, maxPeak);
 
     Wav wav;
-    const QString error = readWav(soundPath(file), wav);
+    const QString error = readWav(percorsoSuono(file), wav);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QVERIFY(!wav.samples.isEmpty());
 
@@ -182,25 +182,25 @@ void TestSuoni::levelsAndLength() {
              qPrintable(QString::number(wav.samples.last())));
 }
 
-void TestSuoni::successSoundsDiffer_data() {
+void TestSuoni::suoniGiustiDiversi_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    for (qsizetype i = 0; i < kSuccessSounds.size(); ++i)
-        for (qsizetype j = i + 1; j < kSuccessSounds.size(); ++j)
-            QTest::newRow(qPrintable(kSuccessSounds[i] + " " + kSuccessSounds[j]))
-                << kSuccessSounds[i] << kSuccessSounds[j];
+    for (qsizetype i = 0; i < suoniGiusti.size(); ++i)
+        for (qsizetype j = i + 1; j < suoniGiusti.size(); ++j)
+            QTest::newRow(qPrintable(suoniGiusti[i] + " " + suoniGiusti[j]))
+                << suoniGiusti[i] << suoniGiusti[j];
 }
 
 // There are four success sounds so praise does not grow stale; that only works if they really are
 // different sounds, not one file copied or barely touched.
-void TestSuoni::successSoundsDiffer() {
+void TestSuoni::suoniGiustiDiversi() {
     QFETCH(QString, first);
     QFETCH(QString, second);
 
     Wav a, b;
-    QString error = readWav(soundPath(first), a);
+    QString error = readWav(percorsoSuono(first), a);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    error = readWav(soundPath(second), b);
+    error = readWav(percorsoSuono(second), b);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
     QVERIFY(a.bytes != b.bytes);

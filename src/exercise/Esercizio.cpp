@@ -67,9 +67,9 @@ Esercizio::Esercizio(const ImpostazioniEsercizio& impostazioni, Servizi servizi)
     , servizi_(std::move(servizi)) {
     const StatoFinestra::Tessera tessera{.didascalia = impostazioni_.segnaposto};
     const StatoFinestra::Casella casella{.didascalia = impostazioni_.segnaposto};
-    stato_.BtParole.fill(tessera, impostazioni_.caselle);
-    stato_.Label3.fill(casella, impostazioni_.caselle);
-    ParoleUsate_.fill(false, impostazioni_.voci);
+    stato_.tessere.fill(tessera, impostazioni_.caselle);
+    stato_.caselle.fill(casella, impostazioni_.caselle);
+    paroleUsate_.fill(false, impostazioni_.voci);
 }
 
 qint16 Esercizio::quanteParole() const {
@@ -80,18 +80,18 @@ bool Esercizio::Form_Load() {
     ValoriCondivisi& valori = servizi_.guscio.valori();
     if (impostazioni_.daFile()) {
         servizi_.guscio.AzzeraContatori();
-        ControlloImmediato_ = Falso;
+        controllo_ = Controllo::AlTermine;
         valori.QuanteParole = qint16(impostazioni_.contaApertura);
-        stato_.ComandoIconaSi = true;
-        stato_.ComandoIconaNo = false;
+        stato_.faccinaRidente = true;
+        stato_.faccinaTriste = false;
         AggiornaConteggio();
     } else {
         // The letters window takes the same steps in its own order and builds
         // its list once, here.
         valori.QuanteParole = qint16(impostazioni_.contaApertura);
-        stato_.ComandoIconaSi = true;
-        stato_.ComandoIconaNo = false;
-        ControlloImmediato_ = Falso;
+        stato_.faccinaRidente = true;
+        stato_.faccinaTriste = false;
+        controllo_ = Controllo::AlTermine;
         servizi_.guscio.AzzeraContatori();
         AggiornaConteggio();
         CaricaElenco();
@@ -101,19 +101,22 @@ bool Esercizio::Form_Load() {
 
 void Esercizio::AggiornaConteggio() {
     const ValoriCondivisi& valori = servizi_.guscio.valori();
-    stato_.EtichettaEsatti = QString::number(valori.NumeroEsatti);
-    stato_.EtichettaErrati = QString::number(valori.NumeroErrati);
+    stato_.testoEsatti = QString::number(valori.NumeroEsatti);
+    stato_.testoErrati = QString::number(valori.NumeroErrati);
 }
 
 bool Esercizio::NuovoTurno() {
     if (impostazioni_.coloreOgniTurno)
         stato_.coloreSfondo = servizi_.guscio.ColoreCasuale();
-    if (impostazioni_.daFile() && !CaricaElenco())
+    // A list that fails later in a visit has been reported; the turn is dealt
+    // from the last list read well, so the pupil keeps the window and the score.
+    // Only a window with no good list yet stays shut.
+    if (impostazioni_.daFile() && !CaricaElenco() && elencoParole_.isEmpty())
         return false;
-    ParoleOrdinate_ = 0;
-    for (qsizetype i = 0; i < stato_.BtParole.size(); ++i) {
-        stato_.BtParole[i].didascalia.clear();
-        stato_.Label3[i].didascalia.clear();
+    paroleOrdinate_ = 0;
+    for (qsizetype i = 0; i < stato_.tessere.size(); ++i) {
+        stato_.tessere[i].didascalia.clear();
+        stato_.caselle[i].didascalia.clear();
     }
     MostraCaselle();
     DistribuisciParole();
@@ -122,30 +125,30 @@ bool Esercizio::NuovoTurno() {
 
 bool Esercizio::CaricaElenco() {
     if (!impostazioni_.daFile()) {
-        ElencoParole_ = impostazioni_.vociIncorporate;
+        elencoParole_ = impostazioni_.vociIncorporate;
         return true;
     }
-    PercorsoFile_ = servizi_.cartella + QStringLiteral("/testi/") + impostazioni_.prefissoFile;
+    QString percorso = servizi_.cartella + QStringLiteral("/testi/") + impostazioni_.prefissoFile;
     const int numero = estraiDa1A(servizi_.casuale, impostazioni_.numeroFile);
-    PercorsoFile_ += QString::number(numero) + QStringLiteral(".txt");
-    const RisultatoLettura lettura = servizi_.elenchi.leggi(PercorsoFile_, impostazioni_.voci);
+    percorso += QString::number(numero) + QStringLiteral(".txt");
+    const RisultatoLettura lettura = servizi_.elenchi.leggi(percorso, impostazioni_.voci);
     if (lettura.esito != RisultatoLettura::Esito::Letto) {
-        servizi_.avvisi.mostra(messaggioElenco(lettura, PercorsoFile_, impostazioni_.voci),
+        servizi_.avvisi.mostra(messaggioElenco(lettura, percorso, impostazioni_.voci),
                                Avvisi::Pulsanti::Ok, Avvisi::Icona::Esclamazione);
         return false;
     }
-    ElencoParole_ = lettura.campi;
+    elencoParole_ = lettura.campi;
     return true;
 }
 
 void Esercizio::MostraCaselle() {
     const qint16 quante = quanteParole();
-    for (qsizetype i = 0; i < stato_.BtParole.size(); ++i) {
+    for (qsizetype i = 0; i < stato_.tessere.size(); ++i) {
         const bool inGioco = i < quante;
-        stato_.BtParole[i].visibile = inGioco;
+        stato_.tessere[i].visibile = inGioco;
         if (inGioco)
-            stato_.BtParole[i].abilitata = true;
-        stato_.Label3[i].visibile = inGioco;
+            stato_.tessere[i].abilitata = true;
+        stato_.caselle[i].visibile = inGioco;
     }
 }
 
@@ -153,50 +156,49 @@ void Esercizio::DistribuisciParole() {
     // A forward search from a random start, wrapping round: not a uniform
     // shuffle, and it is not meant to be one.
     const int voci = impostazioni_.voci;
-    ParoleUsate_.fill(false, voci);
+    paroleUsate_.fill(false, voci);
     const qint16 quante = quanteParole();
     for (int k = 1; k <= quante; ++k) {
         int p = estraiDa1A(servizi_.casuale, voci);
-        while (ParoleUsate_[p - 1]) {
+        while (paroleUsate_[p - 1]) {
             if (++p == voci + 1)
                 p = 1;
         }
-        const QString& voce = ElencoParole_[p - 1];
-        stato_.BtParole[k - 1].didascalia = impostazioni_.maiuscole ? voce.toUpper() : voce;
-        ParoleUsate_[p - 1] = true;
+        const QString& voce = elencoParole_[p - 1];
+        stato_.tessere[k - 1].didascalia = impostazioni_.maiuscole ? voce.toUpper() : voce;
+        paroleUsate_[p - 1] = true;
     }
 }
 
 void Esercizio::BtParole_Click(int k) {
-    if (lasciata_ || k < 0 || k >= quanteParole() || !stato_.BtParole[k].abilitata)
+    if (k < 0 || k >= quanteParole() || !stato_.tessere[k].abilitata)
         return;
-    const QString& parola = stato_.BtParole[k].didascalia;
-    if (ControlloImmediato_ == Vero) {
+    const QString& parola = stato_.tessere[k].didascalia;
+    const bool immediato = controllo_ == Controllo::Immediato;
+    if (immediato) {
         for (int i = 0; i < quanteParole(); ++i) {
-            const StatoFinestra::Tessera& libera = stato_.BtParole[i];
+            const StatoFinestra::Tessera& libera = stato_.tessere[i];
             if (libera.abilitata && maggiore(parola, libera.didascalia)) {
                 rispostaSbagliata();
                 return;
             }
         }
     }
-    stato_.Label3[ParoleOrdinate_].didascalia = parola;
-    stato_.BtParole[k].abilitata = false;
-    ++ParoleOrdinate_;
-    if (ControlloImmediato_ != Vero)
+    stato_.caselle[paroleOrdinate_].didascalia = parola;
+    stato_.tessere[k].abilitata = false;
+    ++paroleOrdinate_;
+    if (!immediato)
         return;
     rispostaGiusta();
-    stato_.EtichettaEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
-    if (ParoleOrdinate_ == quanteParole()) {
+    stato_.testoEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
+    if (paroleOrdinate_ == quanteParole()) {
         servizi_.guscio.SuonoGiusto();
-        nuovoTurnoOLascia();
+        NuovoTurno();
     }
 }
 
 void Esercizio::Command1_Click() {
-    if (lasciata_)
-        return;
-    if (ParoleOrdinate_ == quanteParole()) {
+    if (paroleOrdinate_ == quanteParole()) {
         ControllaOrdine();
         return;
     }
@@ -207,83 +209,70 @@ void Esercizio::Command1_Click() {
 void Esercizio::ControllaOrdine() {
     QStringList caselle;
     for (int i = 0; i < quanteParole(); ++i)
-        caselle.append(stato_.Label3[i].didascalia);
+        caselle.append(stato_.caselle[i].didascalia);
     if (!inOrdine(caselle)) {
         rispostaSbagliata();
         return;
     }
     rispostaGiusta();
     servizi_.guscio.SuonoGiusto();
-    stato_.EtichettaEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
-    nuovoTurnoOLascia();
+    stato_.testoEsatti = formaConSegno(servizi_.guscio.valori().NumeroEsatti);
+    NuovoTurno();
 }
 
 void Esercizio::Command3D1_Click() {
-    if (lasciata_)
-        return;
-    ParoleOrdinate_ = 0;
+    paroleOrdinate_ = 0;
     for (int i = 0; i < quanteParole(); ++i) {
-        stato_.BtParole[i].abilitata = true;
-        stato_.Label3[i].didascalia.clear();
+        stato_.tessere[i].abilitata = true;
+        stato_.caselle[i].didascalia.clear();
     }
 }
 
 void Esercizio::MenuAzzera_Click() {
-    if (lasciata_)
-        return;
-    stato_.EtichettaEsatti = QStringLiteral("0");
-    stato_.EtichettaErrati = QStringLiteral("0");
+    stato_.testoEsatti = QStringLiteral("0");
+    stato_.testoErrati = QStringLiteral("0");
     ValoriCondivisi& valori = servizi_.guscio.valori();
     valori.NumeroEsatti = 0;
     valori.NumeroErrati = 0;
 }
 
 void Esercizio::MenuFrasi_Click() {
-    if (lasciata_)
-        return;
-    stato_.EtQuanteParoleTop = 0;
-    stato_.EtQuanteParoleLeft = 0;
-    stato_.EtQuanteParole = true;
+    stato_.pannelloTop = 0;
+    stato_.pannelloLeft = 0;
+    stato_.pannelloVisibile = true;
 }
 
 void Esercizio::OpQuante_Click(int k) {
     // Choosing the option already selected counts too, so the panel always closes.
-    if (lasciata_ || k < 0 || k >= impostazioni_.scelte())
+    if (k < 0 || k >= impostazioni_.scelte())
         return;
     servizi_.guscio.valori().QuanteParole = qint16(k + 2);
-    stato_.EtQuanteParole = false;
-    nuovoTurnoOLascia();
+    stato_.pannelloVisibile = false;
+    NuovoTurno();
 }
 
 void Esercizio::mnuImmediato_Click() {
-    if (lasciata_)
-        return;
-    stato_.mnuImmediato = true;
-    stato_.mnuTermine = false;
-    stato_.Command1 = false;
-    ControlloImmediato_ = Vero;
+    stato_.immediatoSpuntato = true;
+    stato_.termineSpuntato = false;
+    stato_.fattoVisibile = false;
+    controllo_ = Controllo::Immediato;
     Command3D1_Click();
-    stato_.Command3D1 = false;
+    stato_.ricominciaVisibile = false;
 }
 
 void Esercizio::mnuTermine_Click() {
-    if (lasciata_)
-        return;
-    stato_.mnuImmediato = false;
-    stato_.mnuTermine = true;
-    stato_.Command1 = true;
-    stato_.Command3D1 = true;
-    ControlloImmediato_ = Falso;
+    stato_.immediatoSpuntato = false;
+    stato_.termineSpuntato = true;
+    stato_.fattoVisibile = true;
+    stato_.ricominciaVisibile = true;
+    controllo_ = Controllo::AlTermine;
 }
 
 void Esercizio::MenuInformazioni_Click() {
-    if (!lasciata_)
-        servizi_.guscio.MostraInformazioni();
+    servizi_.guscio.MostraInformazioni();
 }
 
 void Esercizio::BottoneEsci_Click() {
-    if (lasciata_)
-        return;
     const auto risposta = servizi_.avvisi.mostra(QStringLiteral("Vuoi tornare al menù?"),
                                                  Avvisi::Pulsanti::SiNo, Avvisi::Icona::Domanda);
     if (risposta == Avvisi::Risposta::Si)
@@ -291,25 +280,19 @@ void Esercizio::BottoneEsci_Click() {
 }
 
 void Esercizio::rispostaGiusta() {
-    stato_.ComandoIconaSi = true;
-    stato_.ComandoIconaNo = false;
+    stato_.faccinaRidente = true;
+    stato_.faccinaTriste = false;
     ValoriCondivisi& valori = servizi_.guscio.valori();
     valori.NumeroEsatti = piuUno(valori.NumeroEsatti);
 }
 
 void Esercizio::rispostaSbagliata() {
-    stato_.ComandoIconaNo = true;
-    stato_.ComandoIconaSi = false;
+    stato_.faccinaTriste = true;
+    stato_.faccinaRidente = false;
     ValoriCondivisi& valori = servizi_.guscio.valori();
     valori.NumeroErrati = piuUno(valori.NumeroErrati);
-    stato_.EtichettaErrati = formaConSegno(valori.NumeroErrati);
+    stato_.testoErrati = formaConSegno(valori.NumeroErrati);
     servizi_.guscio.SuonoSbagliato();
-}
-
-void Esercizio::nuovoTurnoOLascia() {
-    // A list that cannot be read mid-visit has been reported; back to the menu.
-    if (!NuovoTurno())
-        lascia();
 }
 
 void Esercizio::lascia() {

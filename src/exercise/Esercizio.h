@@ -26,18 +26,11 @@ public:
         QString cartella; // the program's folder, holding testi/
     };
 
-    static constexpr qint16 Vero = -1;
-    static constexpr qint16 Falso = 0;
-
     Esercizio(const ImpostazioniEsercizio& impostazioni, Servizi servizi);
 
     const ImpostazioniEsercizio& impostazioni() const { return impostazioni_; }
     const StatoFinestra& stato() const { return stato_; }
-    qint16 ParoleOrdinate() const { return ParoleOrdinate_; }
-    qint16 ControlloImmediato() const { return ControlloImmediato_; }
-    const QString& PercorsoFile() const { return PercorsoFile_; }
-    const QStringList& ElencoParole() const { return ElencoParole_; }
-    // The window has been left for the menu; it takes no more events.
+    // The window has been left for the menu: it passes on no more events.
     bool lasciata() const { return lasciata_; }
 
     // False when the first word list cannot be read: the window must not open.
@@ -56,6 +49,10 @@ public:
     void BottoneEsci_Click();
 
 private:
+    friend struct SondaEsercizio; // the tests' view of the state below
+
+    enum class Controllo { AlTermine, Immediato };
+
     bool NuovoTurno();
     bool CaricaElenco();
     void MostraCaselle();
@@ -64,7 +61,6 @@ private:
 
     void rispostaGiusta();
     void rispostaSbagliata();
-    void nuovoTurnoOLascia();
     void lascia();
     qint16 quanteParole() const;
 
@@ -72,10 +68,9 @@ private:
     Servizi servizi_;
     StatoFinestra stato_;
 
-    qint16 ParoleOrdinate_ = 0;
-    qint16 ControlloImmediato_ = Falso;
-    QString PercorsoFile_;
-    QStringList ElencoParole_; // dealing position p holds ElencoParole_[p - 1]
-    QList<bool> ParoleUsate_;  // per dealing position: already on a tile this turn
+    qint16 paroleOrdinate_ = 0; // tiles placed this turn; the next slot to fill
+    Controllo controllo_ = Controllo::AlTermine;
+    QStringList elencoParole_; // the last list read well; position p is elencoParole_[p - 1]
+    QList<bool> paroleUsate_;  // per dealing position: already on a tile this turn
     bool lasciata_ = false;
 };

@@ -19,18 +19,18 @@ struct StatoFinestra {
         bool visibile = true;
     };
 
-    QList<Tessera> BtParole;
-    QList<Casella> Label3;
-    QString EtichettaEsatti = QStringLiteral("quantiesatti");
-    QString EtichettaErrati = QStringLiteral("quantierrati");
-    bool ComandoIconaSi = true; // visible
-    bool ComandoIconaNo = true;
-    bool Command1 = true;        // "Fatto" visible
-    bool Command3D1 = true;      // "Ricomincia" visible
-    bool EtQuanteParole = false; // count panel visible
-    int EtQuanteParoleLeft = 0;
-    int EtQuanteParoleTop = 0;
-    bool mnuImmediato = false; // check marks
-    bool mnuTermine = true;
+    QList<Tessera> tessere; // the buttons BtParole
+    QList<Casella> caselle; // the labels Label3, filled in click order
+    QString testoEsatti = QStringLiteral("quantiesatti");
+    QString testoErrati = QStringLiteral("quantierrati");
+    bool faccinaRidente = true; // visible
+    bool faccinaTriste = true;
+    bool fattoVisibile = true;
+    bool ricominciaVisibile = true;
+    bool pannelloVisibile = false; // the count options
+    int pannelloLeft = 0;
+    int pannelloTop = 0;
+    bool immediatoSpuntato = false; // check marks of the "Controllo" menu
+    bool termineSpuntato = true;
     std::optional<quint32> coloreSfondo; // 0x00BBGGRR; unset: the layout's own
 };

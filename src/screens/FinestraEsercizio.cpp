@@ -180,6 +180,8 @@ bool FinestraEsercizio::carica() {
 
 template <typename... Argomenti>
 void FinestraEsercizio::inoltra(void (Esercizio::*gestore)(Argomenti...), Argomenti... argomenti) {
+    if (esercizio_.lasciata())
+        return; // on its way back to the menu, the window takes nothing more
     (esercizio_.*gestore)(argomenti...);
     rendi();
 }
@@ -189,7 +191,7 @@ void FinestraEsercizio::rendi() {
     if (stato.coloreSfondo)
         Disegno::sfondo(area(), Disegno::daBgr(*stato.coloreSfondo));
     for (qsizetype i = 0; i < BtParole_.size(); ++i) {
-        const StatoFinestra::Tessera& tessera = stato.BtParole[i];
+        const StatoFinestra::Tessera& tessera = stato.tessere[i];
         BtParole_[i]->setFont(
             Disegno::adattato(tessera.didascalia, layout_.tessere.punti, BtParole_[i]->width()));
         // A word's '&' is a character, never a shortcut.
@@ -197,32 +199,31 @@ void FinestraEsercizio::rendi() {
         BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);
-        const QString& parola = stato.Label3[i].didascalia;
+        const QString& parola = stato.caselle[i].didascalia;
         Label3_[i]->setFont(Disegno::adattato(parola, layout_.caselle.punti, Label3_[i]->width()));
         Label3_[i]->setText(parola);
         Label3_[i]->setAccessibleName(parola.isEmpty() ? QStringLiteral("casella vuota") : parola);
-        Label3_[i]->setVisible(stato.Label3[i].visibile);
+        Label3_[i]->setVisible(stato.caselle[i].visibile);
     }
-    EtichettaEsatti_->setText(stato.EtichettaEsatti);
-    EtichettaEsatti_->setAccessibleDescription(stato.EtichettaEsatti.trimmed());
-    EtichettaErrati_->setText(stato.EtichettaErrati);
-    EtichettaErrati_->setAccessibleDescription(stato.EtichettaErrati.trimmed());
-    ComandoIconaSi_->setVisible(stato.ComandoIconaSi);
-    ComandoIconaNo_->setVisible(stato.ComandoIconaNo);
-    Command1_->setVisible(stato.Command1);
-    Command3D1_->setVisible(stato.Command3D1);
-    mnuImmediato_->setChecked(stato.mnuImmediato);
-    mnuTermine_->setChecked(stato.mnuTermine);
+    EtichettaEsatti_->setText(stato.testoEsatti);
+    EtichettaEsatti_->setAccessibleDescription(stato.testoEsatti.trimmed());
+    EtichettaErrati_->setText(stato.testoErrati);
+    EtichettaErrati_->setAccessibleDescription(stato.testoErrati.trimmed());
+    ComandoIconaSi_->setVisible(stato.faccinaRidente);
+    ComandoIconaNo_->setVisible(stato.faccinaTriste);
+    Command1_->setVisible(stato.fattoVisibile);
+    Command3D1_->setVisible(stato.ricominciaVisibile);
+    mnuImmediato_->setChecked(stato.immediatoSpuntato);
+    mnuTermine_->setChecked(stato.termineSpuntato);
     rendiPannello(stato);
 }
 
 void FinestraEsercizio::rendiPannello(const StatoFinestra& stato) {
-    EtQuanteParole_->move(Disegno::pixel(stato.EtQuanteParoleLeft),
-                          Disegno::pixel(stato.EtQuanteParoleTop));
-    const bool apre = stato.EtQuanteParole && EtQuanteParole_->isHidden();
-    const bool chiude = !stato.EtQuanteParole && !EtQuanteParole_->isHidden();
+    EtQuanteParole_->move(Disegno::pixel(stato.pannelloLeft), Disegno::pixel(stato.pannelloTop));
+    const bool apre = stato.pannelloVisibile && EtQuanteParole_->isHidden();
+    const bool chiude = !stato.pannelloVisibile && !EtQuanteParole_->isHidden();
     for (QWidget* coperto : sottoIlPannello_)
-        coperto->setFocusPolicy(stato.EtQuanteParole ? Qt::NoFocus : Qt::StrongFocus);
+        coperto->setFocusPolicy(stato.pannelloVisibile ? Qt::NoFocus : Qt::StrongFocus);
     if (apre) {
         EtQuanteParole_->raise();
         EtQuanteParole_->show();

@@ -24,7 +24,6 @@ public:
                       const LayoutEsercizio& layout, const Esercizio::Servizi& servizi);
 
     bool carica() override;
-    const Esercizio& esercizio() const { return esercizio_; }
 
 private:
     void costruisci(const LayoutEsercizio& layout);

@@ -7,6 +7,15 @@
 #include "shell/ModuloColoriSuoni.h"
 #include "shell/Schermata.h"
 
+namespace {
+
+QString testoInformazioni(const QString& autore, const QString& mail) {
+    return autore + QStringLiteral("  \r\n ") + QString(23, u'-') + QStringLiteral(" \r\nmail: ") +
+           mail;
+}
+
+} // namespace
+
 Modulo1::Modulo1(Servizi servizi)
     : servizi_(std::move(servizi)) {}
 
@@ -23,7 +32,6 @@ void Modulo1::Mostra(Finestra finestra) {
         return; // the window said why; the old one stays
     nuova->mostra(corrente_.get());
     std::unique_ptr<Schermata> vecchia = std::exchange(corrente_, std::move(nuova));
-    caricata_ = finestra;
     vecchia.reset();
 }
 
@@ -40,18 +48,12 @@ void Modulo1::FinestraChiusa() {
 
 void Modulo1::termina() {
     corrente_.reset();
-    caricata_.reset();
     servizi_.termina();
 }
 
 void Modulo1::AzzeraContatori() {
     valori_.NumeroEsatti = 0;
     valori_.NumeroErrati = 0;
-}
-
-QString Modulo1::testoInformazioni(const QString& autore, const QString& mail) {
-    return autore + QStringLiteral("  \r\n ") + QString(23, u'-') + QStringLiteral(" \r\nmail: ") +
-           mail;
 }
 
 void Modulo1::MostraInformazioni() {

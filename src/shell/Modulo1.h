@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class Avvisi;
 class Casuale;
@@ -36,7 +35,6 @@ public:
     void Mostra(Finestra finestra) override;
     void ConfermaUscita() override;
     void FinestraChiusa() override;
-    std::optional<Finestra> caricata() const { return caricata_; }
 
     ValoriCondivisi& valori() override { return valori_; }
     void AzzeraContatori() override;
@@ -46,13 +44,10 @@ public:
     void SuonoSbagliato() override;
     quint32 ColoreCasuale() override;
 
-    static QString testoInformazioni(const QString& autore, const QString& mail);
-
 private:
     void termina();
 
     Servizi servizi_;
     ValoriCondivisi valori_;
     std::unique_ptr<Schermata> corrente_;
-    std::optional<Finestra> caricata_;
 };

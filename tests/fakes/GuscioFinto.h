@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // The program around an exercise, reduced to a log of what was asked of it.
 class GuscioFinto final : public Guscio {
 public:
@@ -13,6 +15,8 @@ public:
     QStringList registro;
     QList<quint32> colori{0x0000FF, 0x00FF00, 0xFF0000};
     int coloriDati = 0;
+    // Plays the sound too, when a test puts the real sounds behind the log.
+    std::function<void(bool giusto)> suona;
 
     ValoriCondivisi& valori() override { return condivisi; }
     void AzzeraContatori() override {
@@ -22,8 +26,16 @@ public:
     }
     void MostraInformazioni() override { registro << QStringLiteral("MostraInformazioni"); }
     void TornaAlMenu() override { registro << QStringLiteral("TornaAlMenu"); }
-    void SuonoGiusto() override { registro << QStringLiteral("SuonoGiusto"); }
-    void SuonoSbagliato() override { registro << QStringLiteral("SuonoSbagliato"); }
+    void SuonoGiusto() override {
+        registro << QStringLiteral("SuonoGiusto");
+        if (suona)
+            suona(true);
+    }
+    void SuonoSbagliato() override {
+        registro << QStringLiteral("SuonoSbagliato");
+        if (suona)
+            suona(false);
+    }
     quint32 ColoreCasuale() override {
         registro << QStringLiteral("ColoreCasuale");
         return colori[coloriDati++ % colori.size()];

@@ -1,44 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fakes/AvvisiFinti.h"
-#include "fakes/CasualeFinto.h"
-#include "fakes/ElenchiFinti.h"
-#include "fakes/RiproduttoreFinto.h"
+#include "fakes/ProgrammaConFinti.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
-#include "shell/Modulo1.h"
-#include "shell/ModuloColoriSuoni.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QTest>
 
-// The real windows, with fakes behind them. Every list runs from z down to
-// a, and with no draws scripted a turn deals the list in file order.
-struct ProgrammaFinto {
-    CasualeFinto casuale;
-    AvvisiFinti avvisi;
-    ElenchiFinti elenchi;
-    RiproduttoreFinto riproduttore;
-    ModuloColoriSuoni coloriSuoni{casuale, riproduttore, QStringLiteral("/prog")};
-    FabbricaFinestre fabbrica{casuale, avvisi, elenchi, QStringLiteral("/prog")};
-    int terminato = 0;
-    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [this] { ++terminato; },
-                    QStringLiteral("Autore"), QStringLiteral("posta@example.org")}};
+// The real windows, with fakes behind them, and ways to reach their controls.
+template <typename Lettore = ElenchiFinti>
+struct ProgrammaConFinestre : ProgrammaConFinti<Lettore> {
+    FabbricaFinestre vere{this->casuale, this->avvisi, this->elenchi, this->cartella};
 
-    ProgrammaFinto() {
-        for (const auto& [famiglia, quanti] : {std::pair{"a", 11}, {"b", 10}, {"c", 10}}) {
-            for (int n = 1; n <= quanti; ++n) {
-                QStringList parole;
-                for (int i = 0; i < 30; ++i)
-                    parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
-                elenchi.metti(QStringLiteral("/prog/testi/%1%2.txt").arg(famiglia).arg(n), parole);
-            }
-        }
+    explicit ProgrammaConFinestre(QString cartella = QStringLiteral("/prog"))
+        : ProgrammaConFinti<Lettore>(std::move(cartella)) {
+        this->fabbrica.vera = &vere;
     }
-    ~ProgrammaFinto() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    ~ProgrammaConFinestre() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // The windows alive once unloaded ones are gone.
     static QList<FinestraBase*> finestre() {
@@ -66,5 +47,20 @@ struct ProgrammaFinto {
         auto* voce = finestra()->findChild<QAction*>(nome);
         QVERIFY2(voce, qPrintable(nome));
         voce->trigger();
+    }
+};
+
+// The real windows on word lists in memory. Every list runs from z down to a,
+// and with no draws scripted a turn deals the list in file order.
+struct ProgrammaFinto : ProgrammaConFinestre<> {
+    ProgrammaFinto() {
+        for (const auto& [famiglia, quanti] : {std::pair{"a", 11}, {"b", 10}, {"c", 10}}) {
+            for (int n = 1; n <= quanti; ++n) {
+                QStringList parole;
+                for (int i = 0; i < 30; ++i)
+                    parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
+                elenchi.metti(QStringLiteral("/prog/testi/%1%2.txt").arg(famiglia).arg(n), parole);
+            }
+        }
     }
 };

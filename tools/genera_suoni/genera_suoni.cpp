@@ -63,7 +63,7 @@ struct Note {
     Envelope envelope{0.005, 0.0, 0.05};
 };
 
-struct Sound {
+struct Suono {
     std::string file;
     double peakDb; // loudest sample after normalisation, in dBFS
     std::vector<Note> notes;
@@ -88,7 +88,7 @@ const Timbre kRound{{{1, 1.0}, {2, 0.12}}};
 
 // ---- The sounds -------------------------------------------------------------------------------
 
-std::vector<Sound> sounds() {
+std::vector<Suono> suoni() {
     const Envelope pluck{0.004, 0.18, 0.04};
     const Envelope ring{0.003, 0.45, 0.15};
     const Envelope sparkle{0.002, 0.06, 0.03};
@@ -188,19 +188,19 @@ void render(const Note& note, std::vector<double>& out) {
     }
 }
 
-std::vector<std::int16_t> synthesise(const Sound& sound) {
+std::vector<std::int16_t> synthesise(const Suono& suono) {
     double end = 0.0;
-    for (const Note& note : sound.notes)
+    for (const Note& note : suono.notes)
         end = std::max(end, note.start + note.length);
     std::vector<double> mix(static_cast<std::size_t>(std::lround((end + kTail) * kSampleRate)),
                             0.0);
-    for (const Note& note : sound.notes)
+    for (const Note& note : suono.notes)
         render(note, mix);
 
     double peak = 0.0;
     for (double s : mix)
         peak = std::max(peak, std::abs(s));
-    const double scale = peak > 0 ? std::pow(10.0, sound.peakDb / 20.0) / peak : 0.0;
+    const double scale = peak > 0 ? std::pow(10.0, suono.peakDb / 20.0) / peak : 0.0;
 
     // Short fade at both ends: whatever the notes do, the speaker never gets a step.
     const std::size_t fadeIn = kSampleRate * 3 / 1000;
@@ -272,13 +272,13 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << dir << ": " << ec.message() << '\n';
         return 1;
     }
-    for (const Sound& sound : sounds()) {
-        const auto pcm = synthesise(sound);
-        if (!writeWav(dir / sound.file, pcm)) {
-            std::cerr << "cannot write " << (dir / sound.file) << '\n';
+    for (const Suono& suono : suoni()) {
+        const auto pcm = synthesise(suono);
+        if (!writeWav(dir / suono.file, pcm)) {
+            std::cerr << "cannot write " << (dir / suono.file) << '\n';
             return 1;
         }
-        std::cout << sound.file << ": " << pcm.size() << " samples, "
+        std::cout << suono.file << ": " << pcm.size() << " samples, "
                   << static_cast<double>(pcm.size()) / kSampleRate << " s\n";
     }
     return 0;
