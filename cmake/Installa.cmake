@@ -41,7 +41,8 @@ foreach(lato IN LISTS SEQUENZIO_LATI_ICONA)
 endforeach()
 add_custom_target(sequenzio_icone ALL DEPENDS ${icone})
 
-install(TARGETS sequenzio RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
+# The list checker stands beside the program, so it reads the same testi.
+install(TARGETS sequenzio sequenzio-elenchi RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi DESTINATION ${SEQUENZIO_ELENCHI})
 
@@ -79,14 +80,16 @@ install(CODE [[
 ]])
 install(CODE "
     sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio\" \"${CMAKE_INSTALL_BINDIR}/sequenzio\")
+    sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio-elenchi\"
+                      \"${CMAKE_INSTALL_BINDIR}/sequenzio-elenchi\")
     sequenzio_collega(\"${SEQUENZIO_ELENCHI}/testi\" \"${SEQUENZIO_CARTELLA}/testi\")
 ")
 
-# The list checker's desktop entry joins this one when the checker is added.
 install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.desktop
+              ${SEQUENZIO_PACCHETTO}/it.sequenzio.Elenchi.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SEQUENZIO_PACCHETTO}/${SEQUENZIO_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sequenzio)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LEGGIMI.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sequenzio)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sequenzio
     FILES_MATCHING PATTERN "*.png")
