@@ -7,6 +7,7 @@
 #include "platform/qt/AvvisiQt.h"
 #include "platform/qt/RiproduttoreQt.h"
 #include "screens/FabbricaFinestre.h"
+#include "screens/StileTastiera.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     // Lets a Wayland desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Sequenzio"));
     installaTraduzioneItaliana();
+    StileTastiera::applica();
 
     GeneratoreCasuale casuale;
     AvvisiQt avvisi;

@@ -77,25 +77,17 @@ qint16 Esercizio::quanteParole() const {
 }
 
 bool Esercizio::Form_Load() {
-    ValoriCondivisi& valori = servizi_.guscio.valori();
-    if (impostazioni_.daFile()) {
-        servizi_.guscio.AzzeraContatori();
-        controllo_ = Controllo::AlTermine;
-        valori.QuanteParole = qint16(impostazioni_.contaApertura);
-        stato_.faccinaRidente = true;
-        stato_.faccinaTriste = false;
-        AggiornaConteggio();
-    } else {
-        // The letters window takes the same steps in its own order and builds
-        // its list once, here.
-        valori.QuanteParole = qint16(impostazioni_.contaApertura);
-        stato_.faccinaRidente = true;
-        stato_.faccinaTriste = false;
-        controllo_ = Controllo::AlTermine;
-        servizi_.guscio.AzzeraContatori();
-        AggiornaConteggio();
+    // The order of these steps cannot be seen: the window is drawn after them.
+    servizi_.guscio.AzzeraContatori();
+    controllo_ = Controllo::AlTermine;
+    servizi_.guscio.valori().QuanteParole = qint16(impostazioni_.contaApertura);
+    stato_.faccinaRidente = true;
+    stato_.faccinaTriste = false;
+    AggiornaConteggio();
+    // The letters window builds its list once, here; the others read a file
+    // every turn.
+    if (!impostazioni_.daFile())
         CaricaElenco();
-    }
     return NuovoTurno();
 }
 

@@ -4,8 +4,6 @@
 #include "screens/Disegno.h"
 #include "shell/Programma.h"
 
-#include "screens/StileTastiera.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,7 +15,6 @@ FinestraBase::FinestraBase(Programma& programma, int larghezzaTwips, int altezza
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , programma_(programma)
     , area_(new QWidget(this)) {
-    StileTastiera::applica();
     area_->setObjectName(QStringLiteral("area"));
     area_->setFixedSize(Disegno::pixel(larghezzaTwips), Disegno::pixel(altezzaTwips));
     setCentralWidget(area_);

@@ -4,6 +4,7 @@
 #include "fakes/ProgrammaConFinti.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
+#include "screens/StileTastiera.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,6 +18,7 @@ struct ProgrammaConFinestre : ProgrammaConFinti<Lettore> {
 
     explicit ProgrammaConFinestre(QString cartella = QStringLiteral("/prog"))
         : ProgrammaConFinti<Lettore>(std::move(cartella)) {
+        StileTastiera::applica(); // as the program does at start
         this->fabbrica.vera = &vere;
     }
     ~ProgrammaConFinestre() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
