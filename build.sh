@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # desktop-file-utils and appstream let the install test validate the menu entry and metadata.
-pacchetti=(cmake g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation
+pacchetti=(cmake g++ pkg-config qt6-base-dev libpulse-dev qt6-translations-l10n fonts-liberation
     desktop-file-utils appstream)
 mancanti=()
 for pacchetto in "${pacchetti[@]}"; do

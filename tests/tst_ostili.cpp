@@ -300,7 +300,7 @@ void TestOstili::suoni() {
     LettoreElenco lettore;
     RiproduttoreQt riproduttore;
     ModuloColoriSuoni coloriSuoni(casuale, riproduttore, copia.percorso());
-    riproduttore.prepara(coloriSuoni.percorsiSuoni());
+    riproduttore.prepara();
     GuscioSonoro guscio(coloriSuoni);
     Esercizio esercizio(Esercizi::FormOrdina2(),
                         {guscio, casuale, avvisi, lettore, copia.percorso()});

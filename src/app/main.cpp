@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qt/AvvisiQt.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
-#include "platform/qt/RiproduttoreQt.h"
 #include "platform/TraduzioneItaliana.h"
+#include "platform/qt/AvvisiQt.h"
+#include "platform/qt/RiproduttoreQt.h"
 #include "screens/FabbricaFinestre.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
@@ -36,8 +36,7 @@ int main(int argc, char* argv[]) {
         .mail = QStringLiteral(SEQUENZIO_MAIL),
     });
     modulo.Main();
-    // The audio system wakes up once the title is on screen, not before.
-    QTimer::singleShot(0, &riproduttore,
-                       [&] { riproduttore.prepara(coloriSuoni.percorsiSuoni()); });
+    // The sound server is reached once the title is on screen, not before.
+    QTimer::singleShot(0, [&] { riproduttore.prepara(); });
     return applicazione.exec();
 }
