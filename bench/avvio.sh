@@ -22,7 +22,7 @@ for file in "$attesa" "$programma" "$vuota"; do
     [ -x "$file" ] || { echo "missing $file: build with libbenchmark-dev and libx11-dev installed" >&2; exit 2; }
 done
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed (apt-get install xvfb)" >&2; exit 2; }
-multimedia="$(ldconfig -p | awk '/libQt6Multimedia\.so\.6 / { print $NF; exit }')"
+multimedia="$(ldconfig -p | awk '/libQt6Multimedia\.so\.6 / && !n++ { print $NF }')"
 
 . "$radice/tools/schermo_virtuale.sh"
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
