@@ -118,9 +118,11 @@ public:
         formato_ = formato;
         return flusso_ != nullptr;
     }
-    bool usato() const { return usato_; }
+    void svuota() {
+        if (flusso_)
+            pa_simple_flush(flusso_, nullptr);
+    }
     bool scrivi(const char* dati, size_t quanti) {
-        usato_ = true;
         if (flusso_ && pa_simple_write(flusso_, dati, quanti, nullptr) == 0)
             return true;
         chiudi(); // the server went away; the next sound tries again
@@ -130,13 +132,11 @@ public:
         if (flusso_)
             pa_simple_free(flusso_);
         flusso_ = nullptr;
-        usato_ = false;
     }
 
 private:
     pa_simple* flusso_ = nullptr;
     pa_sample_spec formato_{};
-    bool usato_ = false;
 };
 
 void lavora(const std::shared_ptr<Stato>& stato) {
@@ -151,11 +151,10 @@ void lavora(const std::shared_ptr<Stato>& stato) {
         const pa_sample_spec formato = stato->formato;
         const QByteArray campioni = std::exchange(stato->campioni, QByteArray());
         lock.unlock();
-        // A sound is cut by closing its stream: flushing one and writing on
-        // could leave the writer waiting for the server for most of a second.
-        if (cosa != Cosa::Collega && flusso.usato())
-            flusso.chiudi();
-        if (cosa != Cosa::Zittisci && flusso.apri(formato)) {
+        if (cosa == Cosa::Zittisci) {
+            flusso.svuota();
+        } else if (flusso.apri(formato)) {
+            flusso.svuota();
             // Written a hundredth of a second at a time, so that a newer
             // request is seen between two pieces.
             const size_t pezzo = std::max<size_t>(
