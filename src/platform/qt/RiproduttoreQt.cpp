@@ -88,11 +88,12 @@ std::optional<Wav> leggiWav(const QString& percorso) {
             const std::optional<pa_sample_format_t> campione = codifica(tipo, parola(inizio + 14));
             if (!campione)
                 return std::nullopt;
-            pa_sample_spec spec{*campione, qFromLittleEndian<quint32>(byte + inizio + 4),
-                                quint8(qMin<quint16>(parola(inizio + 2), 255))};
-            if (!pa_sample_spec_valid(&spec) || parola(inizio + 12) != pa_frame_size(&spec))
+            pa_sample_spec campionamento{*campione, qFromLittleEndian<quint32>(byte + inizio + 4),
+                                         quint8(qMin<quint16>(parola(inizio + 2), 255))};
+            if (!pa_sample_spec_valid(&campionamento) ||
+                parola(inizio + 12) != pa_frame_size(&campionamento))
                 return std::nullopt;
-            formato = spec;
+            formato = campionamento;
         } else if (nome == "data") {
             if (!formato)
                 return std::nullopt;
