@@ -59,6 +59,12 @@ pid_t proprietario(Display* schermo, Window finestra) {
     return pid;
 }
 
+// A window may be gone by the time its owner is asked for; Xlib's own handler
+// would end this program for that.
+int ignoraErrore(Display*, XErrorEvent*) {
+    return 0;
+}
+
 double millisecondi(const timeval& t) {
     return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
 }
@@ -105,6 +111,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s: no X display\n", argv[0]);
         return 2;
     }
+    XSetErrorHandler(ignoraErrore);
     XSelectInput(schermo, DefaultRootWindow(schermo), SubstructureNotifyMask);
     XSync(schermo, False);
 

@@ -21,10 +21,13 @@
 
 #include <QProcess>
 #include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 namespace {
 
-enum class Azione { Scrivi, Togli, CartellaAlPosto };
+enum class Azione { Scrivi, Togli, CartellaAlPosto, FifoAlPosto };
 
 const ImpostazioniEsercizio& impostazioni(const QString& famiglia) {
     if (famiglia == u"a")
@@ -183,6 +186,10 @@ void TestOstili::elenchi() {
         QVERIFY(QFile::remove(copia.file(bersaglio)));
         QVERIFY(QDir().mkdir(copia.file(bersaglio)));
         break;
+    case Azione::FifoAlPosto:
+        QVERIFY(QFile::remove(copia.file(bersaglio)));
+        QVERIFY(mkfifo(QFile::encodeName(copia.file(bersaglio)).constData(), 0644) == 0);
+        break;
     }
     copia.congela();
     const QString file2 = QDir::toNativeSeparators(
@@ -278,6 +285,16 @@ void TestOstili::suoni_data() {
     QTest::newRow("un blocco piu' lungo del file")
         << Azione::Scrivi << QStringList{"si3.wav"}
         << QByteArray("RIFF\x24\0\0\0WAVELIST\0\0\x10\0", 16) + intero.mid(12);
+    // Opening a named pipe waits for a writer that never comes.
+    QTest::newRow("una FIFO al posto di un WAV")
+        << Azione::FifoAlPosto << QStringList{"si4.wav"} << QByteArray();
+    // A whole, well-formed WAV, just too long for a short effect.
+    const qint64 campioni = RiproduttoreQt::limite;
+    QByteArray lungo = intero.left(44);
+    qToLittleEndian<quint32>(quint32(36 + campioni), lungo.data() + 4);
+    qToLittleEndian<quint32>(quint32(campioni), lungo.data() + 40);
+    QTest::newRow("un WAV oltre il limite")
+        << Azione::Scrivi << QStringList{"no.wav"} << lungo + QByteArray(campioni, '\0');
 }
 
 void TestOstili::suoni() {
@@ -292,6 +309,9 @@ void TestOstili::suoni() {
             copia.scrivi(suono, contenuto);
         if (azione == Azione::CartellaAlPosto)
             QVERIFY(QFile::remove(copia.file(suono)) && QDir().mkdir(copia.file(suono)));
+        if (azione == Azione::FifoAlPosto)
+            QVERIFY(QFile::remove(copia.file(suono)) &&
+                    mkfifo(QFile::encodeName(copia.file(suono)).constData(), 0644) == 0);
     }
     if (azione == Azione::Togli)
         QVERIFY(QDir(copia.file(QStringLiteral("suoni"))).removeRecursively());
@@ -300,7 +320,7 @@ void TestOstili::suoni() {
     BancoEsercizio<LettoreElenco> banco(copia.percorso());
     RiproduttoreQt riproduttore;
     ModuloColoriSuoni coloriSuoni(banco.casuale, riproduttore, copia.percorso());
-    riproduttore.prepara(coloriSuoni.percorsiSuoni());
+    riproduttore.prepara();
     GuscioFinto& guscio = banco.guscio;
     guscio.suona = [&](bool giusto) {
         giusto ? coloriSuoni.SuonoGiusto() : coloriSuoni.SuonoSbagliato();

@@ -22,7 +22,7 @@ void TestRiproduttore::unoSostituisceLAltro() {
     const QString si = QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/si1.wav");
     const QString no = QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/no.wav");
     RiproduttoreQt riproduttore;
-    riproduttore.prepara({si, no});
+    riproduttore.prepara();
     riproduttore.riproduci(si);
     QCOMPARE(riproduttore.inCorso(), si);
     riproduttore.riproduci(no);

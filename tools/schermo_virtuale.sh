@@ -10,7 +10,9 @@ for n in $(seq 90 120); do
     fi
 done
 [ -n "$schermo" ] || { echo "no free X display between :90 and :120" >&2; exit 2; }
-Xvfb "$schermo" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: otherwise the server resets each time its last client leaves, and a
+# program started in that moment finds no display.
+Xvfb "$schermo" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 server=$!
 for _ in $(seq 100); do
     [ -e "/tmp/.X11-unix/X${schermo#:}" ] && break

@@ -54,8 +54,7 @@ int main(int argc, char* argv[]) {
         .mail = QStringLiteral(SEQUENZIO_MAIL),
     });
     modulo.Main();
-    // The audio system wakes up once the title is on screen, not before.
-    QTimer::singleShot(0, &riproduttore,
-                       [&] { riproduttore.prepara(coloriSuoni.percorsiSuoni()); });
+    // The sound server is reached once the title is on screen, not before.
+    QTimer::singleShot(0, [&] { riproduttore.prepara(); });
     return applicazione.exec();
 }

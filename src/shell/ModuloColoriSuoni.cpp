@@ -22,14 +22,6 @@ void ModuloColoriSuoni::SuonoSbagliato() {
     riproduttore_.riproduci(suono(QStringLiteral("no.wav")));
 }
 
-QStringList ModuloColoriSuoni::percorsiSuoni() const {
-    QStringList percorsi;
-    for (int n = 1; n <= 4; ++n)
-        percorsi.append(suono(QStringLiteral("si%1.wav").arg(n)));
-    percorsi.append(suono(QStringLiteral("no.wav")));
-    return percorsi;
-}
-
 QString ModuloColoriSuoni::suono(const QString& nome) const {
     return cartella_ + QStringLiteral("/suoni/") + nome;
 }

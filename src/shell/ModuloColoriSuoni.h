@@ -23,8 +23,6 @@ public:
     void SuonoGiusto();
     void SuonoSbagliato();
 
-    QStringList percorsiSuoni() const;
-
 private:
     QString suono(const QString& nome) const;
 

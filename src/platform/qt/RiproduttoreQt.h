@@ -2,28 +2,26 @@
 #pragma once
 
 #include "platform/Riproduttore.h"
+#include "platform/qt/CanaleAudio.h"
 
-#include <QHash>
-#include <QObject>
-#include <QPointer>
+#include <QString>
 
-class QSoundEffect;
-
-// Plays through Qt Multimedia. The effects are made on first use (or by
-// prepara, once a window is on screen) so that start-up never waits for the
-// audio system.
-class RiproduttoreQt final : public QObject, public Riproduttore {
+// Plays WAV files through the desktop's sound server. Each file is read when
+// it is to be played, so nothing is loaded at start-up and a replaced file
+// counts from its next sound; what is not a short, whole WAV file beeps.
+class RiproduttoreQt final : public Riproduttore {
 public:
-    explicit RiproduttoreQt(QObject* genitore = nullptr);
+    // The most a sound file may hold: half a minute of CD-quality stereo.
+    static constexpr qint64 limite = 5 * 1024 * 1024;
 
-    void prepara(const QStringList& percorsi);
+    // Connects to the sound server in the background, so that the first
+    // sound does not wait for it.
+    void prepara();
     void riproduci(const QString& percorso) override;
     // The file of the sound playing or about to play; empty when none.
     QString inCorso() const;
 
 private:
-    QSoundEffect* effetto(const QString& percorso);
-
-    QHash<QString, QSoundEffect*> effetti_;
-    QPointer<QSoundEffect> inCorso_;
+    CanaleAudio canale_;
+    QString inCorso_;
 };
