@@ -12,6 +12,7 @@
 #include "fakes/CasualeFinto.h"
 #include "fakes/GuscioFinto.h"
 #include "fakes/SondaEsercizio.h"
+#include "fakes/SondaRiproduttore.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/LettoreElenco.h"
 #include "platform/qt/RiproduttoreQt.h"
@@ -345,7 +346,7 @@ void TestOstili::suoni() {
     // A damaged sound is turned away or given up on, never left loading.
     for (const QString& nome : guasti) {
         riproduttore.riproduci(copia.file(QStringLiteral("suoni/") + nome));
-        QTRY_VERIFY_WITH_TIMEOUT(riproduttore.inCorso().isEmpty(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(SondaRiproduttore::inCorso(riproduttore).isEmpty(), 3000);
     }
     QVERIFY(banco.avvisi.mostrate.isEmpty());
     QCOMPARE(guscio.condivisi.NumeroErrati, 2);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/SondaRiproduttore.h"
 #include "platform/qt/RiproduttoreQt.h"
 
 #include <QApplication>
@@ -24,11 +25,11 @@ void TestRiproduttore::unoSostituisceLAltro() {
     RiproduttoreQt riproduttore;
     riproduttore.prepara();
     riproduttore.riproduci(si);
-    QCOMPARE(riproduttore.inCorso(), si);
+    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), si);
     riproduttore.riproduci(no);
-    QCOMPARE(riproduttore.inCorso(), no);
+    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), no);
     riproduttore.riproduci(no); // the same sound again starts over
-    QCOMPARE(riproduttore.inCorso(), no);
+    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), no);
     QTest::qWait(50);
 }
 
@@ -55,9 +56,9 @@ void TestRiproduttore::fileMancanteOGuasto() {
     riproduttore.riproduci(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/si2.wav"));
     riproduttore.riproduci(percorso);
     // Whatever went wrong shows once loading has given up: nothing is left playing.
-    QTRY_VERIFY_WITH_TIMEOUT(riproduttore.inCorso().isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(SondaRiproduttore::inCorso(riproduttore).isEmpty(), 5000);
     riproduttore.riproduci(percorso); // and asking again is just as harmless
-    QTRY_VERIFY_WITH_TIMEOUT(riproduttore.inCorso().isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(SondaRiproduttore::inCorso(riproduttore).isEmpty(), 5000);
 }
 
 QTEST_MAIN(TestRiproduttore)

@@ -123,7 +123,3 @@ void RiproduttoreQt::riproduci(const QString& percorso) {
     inCorso_ = percorso;
     canale_.suona(suono->formato, std::move(suono->campioni));
 }
-
-QString RiproduttoreQt::inCorso() const {
-    return inCorso_;
-}

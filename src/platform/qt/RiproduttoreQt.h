@@ -18,10 +18,10 @@ public:
     // sound does not wait for it.
     void prepara();
     void riproduci(const QString& percorso) override;
-    // The file of the sound playing or about to play; empty when none.
-    QString inCorso() const;
 
 private:
+    friend struct SondaRiproduttore;
+
     CanaleAudio canale_;
-    QString inCorso_;
+    QString inCorso_; // the file last handed to the sound thread; empty after a beep
 };
