@@ -2,6 +2,7 @@
 #include "controllo/FinestraControllo.h"
 
 #include "controllo/ControlloElenchi.h"
+#include "screens/Layout.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -15,7 +16,8 @@ FinestraControllo::FinestraControllo(const QString& cartella, QWidget* genitore)
     : QWidget(genitore)
     , cartella_(cartella) {
     setWindowTitle(QStringLiteral("Controlla gli elenchi di Sequenzio"));
-    resize(820, 600);
+    const LayoutElenchi& layout = Layout::FinestraElenchi();
+    resize(Rettangolo{0, 0, layout.larghezza, layout.altezza}.inPixel().size());
     riassunto_ = new QLabel(this);
     riassunto_->setObjectName(QStringLiteral("riassunto"));
     riassunto_->setTextFormat(Qt::PlainText); // names from the folder are never markup
