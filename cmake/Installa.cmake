@@ -7,6 +7,19 @@
 # edited list on upgrade) and testi beside the program is a link to them.
 # The Debian package is made by debian/rules from these same rules.
 
+if(WIN32)
+    # Windows: one folder, as the installer and the portable zip ship it. The
+    # lists also come as a read-only copy, so a teacher can always get the
+    # shipped ones back; Notepad opens the guide and the licence as .txt.
+    install(TARGETS sequenzio sequenzio-elenchi RUNTIME DESTINATION .)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni ${PROJECT_SOURCE_DIR}/data/testi
+            DESTINATION .)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi/ DESTINATION testi-originali)
+    install(FILES ${PROJECT_SOURCE_DIR}/LEGGIMI.md DESTINATION . RENAME LEGGIMI.txt)
+    install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION . RENAME LICENZA.txt)
+    return()
+endif()
+
 include(GNUInstallDirs)
 
 set(SEQUENZIO_ID it.sequenzio.Sequenzio)

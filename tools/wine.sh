@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a Windows program of the cross build under Wine, in a prefix of its own:
+#   tools/wine.sh program.exe [arguments...]
+# WINEPREFIX names the prefix (default: build-windows/wine beside this script's
+# tree). A new prefix is made quietly, without Wine's offers to install Mono or
+# Gecko (a window nobody would answer), and with "Arial" standing for Liberation
+# Sans, the metric twin the Linux build uses, so windows measure as on Windows.
+set -euo pipefail
+radice=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$radice/build-windows/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINELOADER=/usr/lib/wine/wine64
+wine=/usr/lib/wine/wine64
+if [ ! -f "$WINEPREFIX/.sequenzio" ]; then
+    mkdir -p "$WINEPREFIX"
+    # One maker at a time: tests start in parallel.
+    exec 9>"$WINEPREFIX.lock"
+    flock 9
+    if [ ! -f "$WINEPREFIX/.sequenzio" ]; then
+        "$wine" wineboot --init >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
+            /d 'Liberation Sans' /f >/dev/null 2>&1
+        /usr/lib/wine/wineserver -w
+        touch "$WINEPREFIX/.sequenzio"
+    fi
+    exec 9>&-
+fi
+exec "$wine" "$@"
