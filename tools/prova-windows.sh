@@ -84,7 +84,7 @@ gioca() {
 wine "$setup" /S
 installata="$WINEPREFIX/drive_c/Program Files/Sequenzio"
 for file in sequenzio.exe sequenzio-elenchi.exe sequenzio-elenchi.com sequenzio-lim.exe \
-    disinstalla.exe testi/a1.txt testi-originali/a1.txt suoni/si.wav LEGGIMI.txt; do
+    disinstalla.exe testi/a1.txt testi-originali/a1.txt suoni/no.wav LEGGIMI.txt; do
     [ -f "$installata/$file" ] || guasto "installer: $file missing"
 done
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sequenzio' /v DisplayName \
