@@ -6,6 +6,10 @@
 #   ./build.sh test-asan   the same tests built with AddressSanitizer and UBSan, in build-asan/
 #   ./build.sh deb    installs what is missing, builds the Debian package (tests included)
 #                     and its source in build-deb/: build-deb/sequenzio_<version>_amd64.deb
+#   ./build.sh windows        installs what is missing, cross-builds the Windows installer and
+#                             portable zip in build-windows/ (the first time, Qt for Windows
+#                             too: about an hour on two cores)
+#   ./build.sh test-windows   the same, with every test and the installer tried under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,6 +21,14 @@ mapfile -t pacchetti < <(
         sed 's/^Build-Depends://' | tr ',' '\n' |
         sed 's/[[(].*//; s/^[[:space:]]*//; s/[[:space:]]*$//; /^$/d; s/^debhelper-compat$/debhelper/')
 pacchetti+=(build-essential)
+case "${1:-run}" in
+windows | test-windows)
+    # Qt for Windows is built from Debian's source with Debian's own Qt tools;
+    # Wine runs the tests and the trials in a virtual screen.
+    pacchetti+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools nsis zip
+        unzip wine64 xvfb openbox xdotool x11-utils imagemagick)
+    ;;
+esac
 mancanti=()
 for pacchetto in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$pacchetto" 2>/dev/null | grep -q 'install ok installed' ||
@@ -30,6 +42,10 @@ if [ ${#mancanti[@]} -gt 0 ]; then
 fi
 
 modo=${1:-run}
+case "$modo" in
+windows) exec bash tools/windows.sh ;;
+test-windows) exec bash tools/windows.sh test ;;
+esac
 if [ "$modo" = deb ]; then
     # Built in a copy, as dpkg-buildpackage leaves its results beside the
     # source folder: build-deb/ holds the copy and the package.
@@ -64,5 +80,5 @@ test-asan)
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     cd build-asan && exec ctest --output-on-failure -j"$(nproc)"
     ;;
-*) echo "usage: $0 [run|test|test-asan|deb]" >&2; exit 2 ;;
+*) echo "usage: $0 [run|test|test-asan|deb|windows|test-windows]" >&2; exit 2 ;;
 esac

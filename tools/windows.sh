@@ -3,7 +3,8 @@
 # The Windows files, cross-built here with MinGW-w64 and a static Qt:
 #   tools/windows.sh          build-windows/Sequenzio-<version>-setup.exe and
 #                             build-windows/Sequenzio-<version>-portatile.zip
-#   tools/windows.sh test     the same build, then every test under Wine
+#   tools/windows.sh test     the same, after every test under Wine, then the
+#                             files tried as a school would (tools/prova-windows.sh)
 # The Qt step (tools/qt-windows.sh) takes about an hour the first time; its
 # cache serves every later run. ./build.sh windows installs what is missing first.
 set -euo pipefail
@@ -23,8 +24,7 @@ cmake -S . -B "$cartella" -G Ninja \
 cmake --build "$cartella" -j"$(nproc)"
 
 if [ "$modo" = test ]; then
-    cd "$cartella"
-    exec ctest --output-on-failure -j"$(nproc)"
+    (cd "$cartella" && ctest --output-on-failure -j"$(nproc)")
 fi
 
 # One folder, as installed: the program, the checker, the whiteboard start,
@@ -44,3 +44,6 @@ makensis -V2 -DVERSIONE="$versione" -DKIB="$kib" -DCARTELLA="$radice/$posa/Seque
     -DUSCITA="$setup" packaging/windows/sequenzio.nsi
 echo "installed folder: $((kib / 1024)) MiB"
 ls -l "$setup" "$zip_file"
+if [ "$modo" = test ]; then
+    bash tools/prova-windows.sh "$cartella"
+fi
