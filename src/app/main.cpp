@@ -53,7 +53,10 @@ int main(int argc, char* argv[]) {
         .mail = QStringLiteral(SEQUENZIO_MAIL),
     });
     modulo.Main();
-    // The sound server is reached once the title is on screen, not before.
-    QTimer::singleShot(0, [&] { riproduttore->prepara(); });
+    // The sound library is loaded and the server reached once the title has
+    // been on screen a moment: a timer of 0 fired before the window was mapped,
+    // and the loading took its share of the start. The first sound is a title
+    // and a menu away.
+    QTimer::singleShot(500, [&] { riproduttore->prepara(); });
     return applicazione.exec();
 }
