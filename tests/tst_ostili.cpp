@@ -367,7 +367,7 @@ void TestOstili::suoni() {
         return azione == Azione::Togli || guasti.contains(QFileInfo(suono).fileName());
     };
     QCOMPARE(bip, std::count_if(riproduttore.chiesti.begin(), riproduttore.chiesti.end(), guasto));
-    QCOMPARE(riproduttore.chiesti.size(), 4 + guasti.size());
+    QCOMPARE(riproduttore.chiesti.size(), 2 * 2 + guasti.size()); // two sounds a turn
     QVERIFY(banco.avvisi.mostrate.isEmpty());
     QCOMPARE(guscio.condivisi.NumeroErrati, 2);
     QCOMPARE(guscio.condivisi.NumeroEsatti, 2 * 12);

@@ -30,8 +30,9 @@ template <typename Funzione> void cerca(void* libreria, const char* nome, Funzio
     funzione = reinterpret_cast<Funzione>(dlsym(libreria, nome));
 }
 
-// Opened once, by the sound thread, and kept for the rest of the run. Only
-// the system's own folders are searched: a versioned name, never a path.
+// Opened once, by the sound thread, and kept for the rest of the run; by its
+// versioned name, never a path, so that the loader takes it from the system's
+// library folders.
 const Pulse* pulse() {
     static const std::optional<Pulse> funzioni = []() -> std::optional<Pulse> {
         void* libreria = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
