@@ -14,12 +14,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What to install is the Build-Depends of debian/control, one list for both
-# ways of building, plus build-essential (compiler, make, dpkg-dev), which
-# Debian takes for granted.
+# ways of building (the test-only ones, marked <!nocheck>, included), plus
+# build-essential (compiler, make, dpkg-dev), which Debian takes for granted.
 mapfile -t pacchetti < <(
     sed -n '/^Build-Depends:/,/^[^ #]/{/^Build-Depends:/p;/^[ ]/p}' debian/control |
         sed 's/^Build-Depends://' | tr ',' '\n' |
-        sed 's/[[(].*//; s/^[[:space:]]*//; s/[[:space:]]*$//; /^$/d; s/^debhelper-compat$/debhelper/')
+        sed 's/[[(<].*//; s/^[[:space:]]*//; s/[[:space:]]*$//; /^$/d; s/^debhelper-compat$/debhelper/')
 pacchetti+=(build-essential)
 case "${1:-run}" in
 windows | test-windows)

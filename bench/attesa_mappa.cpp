@@ -2,7 +2,8 @@
 // Starts a program and waits for the X server to map its first top-level
 // window, then ends the program.
 //   attesa_mappa <program> [arguments...]
-//       prints: ms from exec to the map, resident kB then, resident kB 1 s later
+//       prints: ms from exec to the map, resident kB then, resident kB 1 s later,
+//       shared libraries loaded at the map
 //   attesa_mappa --cpu <program> [arguments...]
 //       prints: ms from exec to the map, CPU ms (user + system, all threads)
 //       the program used up to the map, stopped right there
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -38,6 +40,23 @@ long residente(pid_t pid) {
             return std::stol(riga.substr(6));
     }
     return -1;
+}
+
+// Shared libraries in the process's memory map, each counted once.
+int librerie(pid_t pid) {
+    std::ifstream mappa("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> viste;
+    std::string riga;
+    while (std::getline(mappa, riga)) {
+        const std::string::size_type barra = riga.find('/');
+        if (barra == std::string::npos)
+            continue;
+        const std::string file = riga.substr(barra);
+        const std::string nome = file.substr(file.rfind('/') + 1);
+        if (nome.find(".so") != std::string::npos)
+            viste.insert(file);
+    }
+    return int(viste.size());
 }
 
 // The pid a window says it belongs to, or 0.
@@ -138,11 +157,12 @@ int main(int argc, char* argv[]) {
         std::printf("%.2f %.2f\n", tempo, millisecondi(uso.ru_utime) + millisecondi(uso.ru_stime));
     } else {
         const long subito = residente(figlio);
+        const int caricate = librerie(figlio);
         std::this_thread::sleep_for(std::chrono::seconds(1));
         const long dopo = residente(figlio);
         kill(figlio, SIGTERM);
         waitpid(figlio, &stato, 0);
-        std::printf("%.2f %ld %ld\n", tempo, subito, dopo);
+        std::printf("%.2f %ld %ld %d\n", tempo, subito, dopo, caricate);
     }
     XCloseDisplay(schermo);
     return 0;

@@ -6,7 +6,7 @@
 // Needs a running sound server; a null sink does (pactl load-module
 // module-null-sink, then pactl set-default-sink).
 
-#include "platform/qt/RiproduttoreQt.h"
+#include "platform/RiproduttoreDiSistema.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -60,14 +61,14 @@ int main(int argc, char* argv[]) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     };
 
-    RiproduttoreQt riproduttore;
-    riproduttore.prepara();
+    const std::unique_ptr<Riproduttore> riproduttore = creaRiproduttoreDiSistema([] {});
+    riproduttore->prepara();
     std::vector<double> tempi;
     int mancati = 0;
     for (int i = 0; i < volte; ++i) {
         aspetta(std::chrono::milliseconds(1500)); // the last sound dies away
         const auto inizio = Orologio::now();
-        riproduttore.riproduci(suono);
+        riproduttore->riproduci(suono);
         const auto limite = inizio + std::chrono::seconds(5);
         while (Orologio::time_point(Orologio::duration(sentito)) < inizio &&
                Orologio::now() < limite)

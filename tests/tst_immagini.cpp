@@ -9,7 +9,7 @@
 
 namespace {
 
-// I sedici colori ammessi nelle figure.
+// The sixteen colours the pictures may use.
 const QSet<QRgb>& tavolozza() {
     static const QSet<QRgb> colori = {
         qRgb(0x00, 0x00, 0x00), qRgb(0x80, 0x00, 0x00), qRgb(0x00, 0x80, 0x00),
@@ -21,7 +21,7 @@ const QSet<QRgb>& tavolozza() {
     return colori;
 }
 
-// Zona della bocca nelle faccine: fuori da qui le tre faccine sono identiche.
+// The mouth of the faces: outside it the three faces are the same.
 const QRect zonaBocca(3, 16, 26, 13);
 
 int pixelTrasparenti(const QImage& img) {
@@ -88,20 +88,20 @@ void TestImmagini::tuttiIColori() {
             const QRgb p = immagine.pixel(x, y);
             const int alfa = qAlpha(p);
             QVERIFY2(alfa == 0 || alfa == 255,
-                     qPrintable(QStringLiteral("alfa %1 in (%2,%3)").arg(alfa).arg(x).arg(y)));
+                     qPrintable(QStringLiteral("alpha %1 at (%2,%3)").arg(alfa).arg(x).arg(y)));
             if (alfa == 0)
                 continue;
             ++opachi;
             const QRgb colore = p | 0xFF000000u;
             QVERIFY2(tavolozza().contains(colore),
-                     qPrintable(QStringLiteral("colore #%1 fuori tavolozza in (%2,%3)")
+                     qPrintable(QStringLiteral("colour #%1 outside the palette at (%2,%3)")
                                     .arg(colore & 0xFFFFFFu, 6, 16, QLatin1Char('0'))
                                     .arg(x)
                                     .arg(y)));
             usati.insert(colore);
         }
     }
-    // Una figura vera: abbastanza colori e almeno un terzo della superficie disegnata.
+    // A real picture: enough colours and at least a third of the area drawn.
     QVERIFY2(usati.size() >= minimoColori, qPrintable(QString::number(usati.size())));
     QVERIFY2(opachi * 3 >= lato * lato, qPrintable(QString::number(opachi)));
 }
@@ -128,15 +128,15 @@ void TestImmagini::trasparenza() {
     const QList<QPoint> angoli = {{0, 0}, {w, 0}, {0, h}, {w, h}};
 
     if (!angoliTrasparenti) {
-        // Il quadrato bianco delle lettere è pieno: nessun buco.
+        // The white square of the letters is solid: no holes.
         QCOMPARE(pixelTrasparenti(immagine), 0);
         QCOMPARE(immagine.pixel(0, 0), qRgb(0xFF, 0xFF, 0xFF));
         return;
     }
     for (const QPoint& p : angoli)
         QVERIFY2(qAlpha(immagine.pixel(p)) == 0,
-                 qPrintable(QStringLiteral("angolo (%1,%2) opaco").arg(p.x()).arg(p.y())));
-    // Lo sfondo è davvero vuoto, non solo negli angoli.
+                 qPrintable(QStringLiteral("corner (%1,%2) opaque").arg(p.x()).arg(p.y())));
+    // The background is really empty, not only in the corners.
     const int area = immagine.width() * immagine.height();
     QVERIFY2(pixelTrasparenti(immagine) * 10 >= area,
              qPrintable(QString::number(pixelTrasparenti(immagine))));
@@ -165,16 +165,16 @@ void TestImmagini::faccineStessoDisco() {
             const QRgb a = prima.pixel(x, y);
             const QRgb b = seconda.pixel(x, y);
             const QString dove = QStringLiteral("(%1,%2)").arg(x).arg(y);
-            QVERIFY2(qAlpha(a) == qAlpha(b), qPrintable("maschera diversa in " + dove));
+            QVERIFY2(qAlpha(a) == qAlpha(b), qPrintable("mask differs at " + dove));
             if (zonaBocca.contains(x, y)) {
                 if (a != b)
                     ++diverseInBocca;
             } else {
-                QVERIFY2(a == b, qPrintable("disco o occhi diversi in " + dove));
+                QVERIFY2(a == b, qPrintable("disc or eyes differ at " + dove));
             }
         }
     }
-    // Le bocche devono distinguersi davvero, non per un pixel.
+    // The mouths must really differ, not by one pixel.
     QVERIFY2(diverseInBocca >= 20, qPrintable(QString::number(diverseInBocca)));
 }
 
@@ -183,7 +183,7 @@ void TestImmagini::iconaBacchettaHaDueMisure() {
     const QList<QSize> misure = icona.availableSizes();
     QVERIFY(misure.contains(QSize(16, 16)));
     QVERIFY(misure.contains(QSize(32, 32)));
-    // A 16 pixel si usa il disegno fatto apposta, non quello grande rimpicciolito.
+    // At 16 pixels the drawing made for that size is used, not the large one shrunk.
     const QImage piccola =
         icona.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(piccola, Immagini::bacchetta16());

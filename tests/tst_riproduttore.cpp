@@ -1,36 +1,112 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakes/SondaRiproduttore.h"
-#include "platform/qt/RiproduttoreQt.h"
+#include "platform/RiproduttoreDiSistema.h"
 
-#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSignalSpy>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
-// The real sound back end, on a machine that may have no audio device: it must
-// never block, fail loudly or crash, and a new sound takes the place of the old.
+#include <memory>
+
+namespace {
+
+// A WAV of silence, or of a loud square wave, 16-bit at 22050 Hz.
+QByteArray wav(quint16 canali, double secondi, bool forte = false) {
+    const quint16 blocco = 2 * canali;
+    const quint32 telai = quint32(22050 * secondi);
+    QByteArray file("RIFF\0\0\0\0WAVEfmt \x10\0\0\0", 20);
+    file.resize(44);
+    char* p = file.data();
+    qToLittleEndian<quint16>(1, p + 20);
+    qToLittleEndian<quint16>(canali, p + 22);
+    qToLittleEndian<quint32>(22050, p + 24);
+    qToLittleEndian<quint32>(22050 * blocco, p + 28);
+    qToLittleEndian<quint16>(blocco, p + 32);
+    qToLittleEndian<quint16>(16, p + 34);
+    memcpy(p + 36, "data", 4);
+    qToLittleEndian<quint32>(telai * blocco, p + 40);
+    qToLittleEndian<quint32>(36 + telai * blocco, p + 4);
+    QByteArray campioni(qsizetype(telai) * blocco, '\0');
+    for (quint32 i = 0; forte && i < telai * canali; ++i)
+        qToLittleEndian<qint16>((i / canali) % 50 < 25 ? 20000 : -20000, campioni.data() + 2 * i);
+    return file + campioni;
+}
+
+} // namespace
+
+// The system's sound player, on a machine that may have no audio device: it
+// never blocks or crashes, a sound it cannot play beeps, and a new sound takes
+// the place of the old. Where pulseaudio is installed the tests run a server of
+// their own with a null sink, and listen to what reaches it.
 class TestRiproduttore : public QObject {
     Q_OBJECT
 
 private slots:
-    void unoSostituisceLAltro();
+    void initTestCase();
+    void cleanupTestCase();
     void fileMancanteOGuasto_data();
     void fileMancanteOGuasto();
+    void unoSostituisceLAltro_data();
+    void unoSostituisceLAltro();
+
+private:
+    QTemporaryDir cartella_;
+    QProcess server_;
+    QProcess orecchio_; // records the null sink
+    QElapsedTimer orologio_;
+    // When loud samples came first and last, on orologio_.
+    qint64 primoForte_ = -1;
+    qint64 ultimoForte_ = -1;
 };
 
-void TestRiproduttore::unoSostituisceLAltro() {
-    const QString si = QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/si1.wav");
-    const QString no = QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/no.wav");
-    RiproduttoreQt riproduttore;
-    riproduttore.prepara();
-    riproduttore.riproduci(si);
-    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), si);
-    riproduttore.riproduci(no);
-    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), no);
-    riproduttore.riproduci(no); // the same sound again starts over
-    QCOMPARE(SondaRiproduttore::inCorso(riproduttore), no);
-    QTest::qWait(50);
+void TestRiproduttore::initTestCase() {
+    const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+    const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
+    if (pulseaudio.isEmpty() || parec.isEmpty())
+        return;
+    const QString presa = cartella_.filePath(QStringLiteral("presa"));
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("HOME"), cartella_.path());
+    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), cartella_.path());
+    ambiente.insert(QStringLiteral("PULSE_RUNTIME_PATH"), cartella_.filePath(QStringLiteral("pa")));
+    server_.setProcessEnvironment(ambiente);
+    server_.start(pulseaudio, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                               QStringLiteral("--exit-idle-time=-1"),
+                               QStringLiteral("--use-pid-file=no"), QStringLiteral("-L"),
+                               QStringLiteral("module-native-protocol-unix auth-anonymous=1 "
+                                              "socket=") +
+                                   presa,
+                               QStringLiteral("-L"), QStringLiteral("module-null-sink")});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(presa), 10000);
+    // This process, its sound thread and the recorder all use that server.
+    qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + presa));
+    ambiente.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + presa);
+    orecchio_.setProcessEnvironment(ambiente);
+    orologio_.start();
+    connect(&orecchio_, &QProcess::readyReadStandardOutput, this, [this] {
+        const QByteArray dati = orecchio_.readAllStandardOutput();
+        for (qsizetype i = 0; i + 1 < dati.size(); i += 2)
+            if (qAbs(qFromLittleEndian<qint16>(dati.constData() + i)) > 5000) {
+                ultimoForte_ = orologio_.elapsed();
+                if (primoForte_ < 0)
+                    primoForte_ = ultimoForte_;
+            }
+    });
+    orecchio_.start(parec,
+                    {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                     QStringLiteral("--rate=22050"), QStringLiteral("--channels=1"),
+                     QStringLiteral("--latency-msec=10"), QStringLiteral("--device=null.monitor")});
+    QVERIFY(orecchio_.waitForStarted());
+}
+
+void TestRiproduttore::cleanupTestCase() {
+    for (QProcess* processo : {&orecchio_, &server_}) {
+        processo->kill();
+        processo->waitForFinished();
+    }
 }
 
 void TestRiproduttore::fileMancanteOGuasto_data() {
@@ -40,8 +116,10 @@ void TestRiproduttore::fileMancanteOGuasto_data() {
     QTest::newRow("vuoto") << QByteArray() << true;
     QTest::newRow("non è un WAV") << QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 20) << true;
     QTest::newRow("testo") << QByteArray("cane\ngatto\n") << true;
+    QTest::newRow("33 canali") << wav(33, 0.01) << true;
 }
 
+// Turned away at once, with a beep each time it is asked for.
 void TestRiproduttore::fileMancanteOGuasto() {
     QFETCH(QByteArray, contenuto);
     QFETCH(bool, esiste);
@@ -52,13 +130,58 @@ void TestRiproduttore::fileMancanteOGuasto() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contenuto);
     }
-    RiproduttoreQt riproduttore;
-    riproduttore.riproduci(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/si2.wav"));
-    riproduttore.riproduci(percorso);
-    // Whatever went wrong shows once loading has given up: nothing is left playing.
-    QTRY_VERIFY_WITH_TIMEOUT(SondaRiproduttore::inCorso(riproduttore).isEmpty(), 5000);
-    riproduttore.riproduci(percorso); // and asking again is just as harmless
-    QTRY_VERIFY_WITH_TIMEOUT(SondaRiproduttore::inCorso(riproduttore).isEmpty(), 5000);
+    int bip = 0;
+    const std::unique_ptr<Riproduttore> riproduttore = creaRiproduttoreDiSistema([&] { ++bip; });
+    riproduttore->riproduci(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/si2.wav"));
+    riproduttore->riproduci(percorso);
+    QCOMPARE(bip, 1);
+    riproduttore->riproduci(percorso);
+    QCOMPARE(bip, 2);
+}
+
+void TestRiproduttore::unoSostituisceLAltro_data() {
+    QTest::addColumn<QByteArray>("secondo"); // the file asked for while a loud one plays
+    QTest::addColumn<bool>("esiste");
+    QTest::addColumn<int>("bip");
+    QTest::newRow("un altro suono") << wav(1, 1.0) << true << 0;
+    QTest::newRow("un altro formato") << wav(2, 1.0) << true << 0;
+    QTest::newRow("un file guasto")
+        << QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 20) << true << 1;
+    QTest::newRow("un file mancante") << QByteArray() << false << 1;
+    // More channels than the server can place: it turns the stream away.
+    QTest::newRow("7 canali") << wav(7, 0.5) << true << 1;
+    QTest::newRow("32 canali") << wav(32, 0.5) << true << 1;
+}
+
+void TestRiproduttore::unoSostituisceLAltro() {
+    QFETCH(QByteArray, secondo);
+    QFETCH(bool, esiste);
+    QFETCH(int, bip);
+    if (orecchio_.state() != QProcess::Running)
+        QSKIP("needs pulseaudio and parec, for a sound server of the test's own");
+    QTemporaryDir cartella;
+    const QString forte = cartella.filePath(QStringLiteral("forte.wav"));
+    const QString poi = cartella.filePath(QStringLiteral("poi.wav"));
+    for (const auto& [nome, contenuto] : {std::pair(forte, wav(1, 4.0, true)), {poi, secondo}}) {
+        QFile file(nome);
+        if (nome == poi && !esiste)
+            continue;
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contenuto);
+    }
+    int suonati = 0;
+    const std::unique_ptr<Riproduttore> riproduttore =
+        creaRiproduttoreDiSistema([&] { ++suonati; });
+    riproduttore->prepara();
+    // From silence, so that what is heard next is the loud sound.
+    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 300, 5000);
+    primoForte_ = ultimoForte_ = -1;
+    riproduttore->riproduci(forte);
+    QTRY_VERIFY_WITH_TIMEOUT(primoForte_ >= 0 && ultimoForte_ - primoForte_ >= 200, 5000);
+    riproduttore->riproduci(poi);
+    // The loud sound stops within a few hundredths of a second, long before its end.
+    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 300, 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(suonati, bip, 2000);
 }
 
 QTEST_MAIN(TestRiproduttore)

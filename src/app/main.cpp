@@ -3,9 +3,9 @@
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
+#include "platform/RiproduttoreDiSistema.h"
 #include "platform/TraduzioneItaliana.h"
 #include "platform/qt/AvvisiQt.h"
-#include "platform/qt/RiproduttoreQt.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/StileTastiera.h"
 #include "shell/Modulo1.h"
@@ -37,12 +37,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(avviso));
         avvisi.mostra(avviso, Avvisi::Pulsanti::Ok, Avvisi::Icona::Esclamazione);
     }
-    // Nothing lies below /dev/null: without its own folder the program reads no
-    // list and no sound, rather than those of some other folder.
-    const QString cartella = trovata.value_or(QStringLiteral("/dev/null"));
+    const QString cartella = trovata.value_or(cartellaSenzaFile());
     LettoreElenco elenchi;
-    RiproduttoreQt riproduttore;
-    ModuloColoriSuoni coloriSuoni(casuale, riproduttore, cartella);
+    const std::unique_ptr<Riproduttore> riproduttore =
+        creaRiproduttoreDiSistema([] { QApplication::beep(); });
+    ModuloColoriSuoni coloriSuoni(casuale, *riproduttore, cartella);
     FabbricaFinestre fabbrica(casuale, avvisi, elenchi, cartella);
     Modulo1 modulo({
         .casuale = casuale,
@@ -54,7 +53,10 @@ int main(int argc, char* argv[]) {
         .mail = QStringLiteral(SEQUENZIO_MAIL),
     });
     modulo.Main();
-    // The sound server is reached once the title is on screen, not before.
-    QTimer::singleShot(0, [&] { riproduttore.prepara(); });
+    // The sound library is loaded and the server reached once the title has
+    // been on screen a moment: a timer of 0 fired before the window was mapped,
+    // and the loading took its share of the start. The first sound is a title
+    // and a menu away.
+    QTimer::singleShot(500, [&] { riproduttore->prepara(); });
     return applicazione.exec();
 }

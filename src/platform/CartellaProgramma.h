@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -12,5 +11,7 @@
 // read from some other folder in its place.
 std::optional<QString> cartellaProgramma();
 
-// The same, from the program file's path as the system gives it.
-std::optional<QString> cartellaDaEseguibile(const QByteArray& eseguibile);
+// A folder under which nothing can be opened on this system: what the program
+// reads from when it has no folder of its own, so that it reads no list and no
+// sound rather than those of some other folder.
+QString cartellaSenzaFile();

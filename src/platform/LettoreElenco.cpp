@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LettoreElenco.h"
+#include "platform/FileRegolare.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <array>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -230,35 +226,16 @@ RisultatoLettura LettoreElenco::leggi(const QString& percorso, int campi) {
 
 RisultatoLettura::Esito LettoreElenco::carica(const QString& percorso, QByteArray& dati,
                                               bool& troncato) {
-    // The descriptor is checked, not the name, so nothing can be swapped in
-    // between; a pipe or a device is refused before a single read could wait.
-    const int descrittore =
-        ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descrittore < 0)
-        return errno == ENOENT || errno == ENOTDIR ? Esito::Mancante : Esito::Illeggibile;
-    struct stat stato {};
-    if (::fstat(descrittore, &stato) != 0 || !S_ISREG(stato.st_mode)) {
-        ::close(descrittore);
+    FileRegolare file = FileRegolare::leggi(percorso, massimoByte);
+    switch (file.esito) {
+    case FileRegolare::Esito::Mancante:
+        return Esito::Mancante;
+    case FileRegolare::Esito::Illeggibile:
         return Esito::Illeggibile;
+    case FileRegolare::Esito::Letto:
+        break;
     }
-    dati.clear();
-    std::array<char, 1 << 16> blocco;
-    while (dati.size() <= massimoByte) {
-        const qsizetype chiesti = qMin<qsizetype>(blocco.size(), massimoByte + 1 - dati.size());
-        const ssize_t letti = ::read(descrittore, blocco.data(), size_t(chiesti));
-        if (letti < 0 && errno == EINTR)
-            continue;
-        if (letti < 0) {
-            ::close(descrittore);
-            return Esito::Illeggibile;
-        }
-        if (letti == 0)
-            break;
-        dati.append(blocco.data(), letti);
-    }
-    ::close(descrittore);
-    troncato = dati.size() > massimoByte;
-    if (troncato)
-        dati.truncate(massimoByte);
+    dati = std::move(file.dati);
+    troncato = file.troncato;
     return Esito::Letto;
 }

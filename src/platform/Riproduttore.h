@@ -8,5 +8,8 @@
 class Riproduttore {
 public:
     virtual ~Riproduttore() = default;
+    // Gets ready for the first sound in the background, once the title is up,
+    // so that neither the start nor that sound waits for it.
+    virtual void prepara() {}
     virtual void riproduci(const QString& percorso) = 0;
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CartellaProgramma_linux.h"
 #include "platform/CartellaProgramma.h"
 
 #include <QCoreApplication>
@@ -30,4 +31,9 @@ std::optional<QString> cartellaProgramma() {
         return cartellaDaEseguibile(percorso);
     }
     return cartellaDaEseguibile(QFile::encodeName(QCoreApplication::applicationFilePath()));
+}
+
+QString cartellaSenzaFile() {
+    // Nothing lies below a device file.
+    return QStringLiteral("/dev/null");
 }
