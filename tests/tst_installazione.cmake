@@ -43,6 +43,44 @@ else()
     endif()
 endif()
 
+# No executable, built or installed, looks for libraries in a folder that
+# depends on where it is started from: the loader reads an empty or relative
+# entry of its search path against the current folder. Entries are absolute or
+# start at the executable's own folder.
+file(GLOB_RECURSE eseguibili LIST_DIRECTORIES false ${BUILD}/*)
+list(FILTER eseguibili EXCLUDE REGEX "/CMakeFiles/|\\.(o|a|cpp|h|txt|cmake|wav|png|json)$")
+foreach(eseguibile IN LISTS eseguibili)
+    # Links are skipped: the files they lead to are listed too, and the one to
+    # the lists leaves the scratch folder in a /usr install.
+    if(IS_SYMLINK ${eseguibile})
+        continue()
+    endif()
+    file(READ ${eseguibile} firma LIMIT 4 HEX)
+    if(NOT firma STREQUAL "7f454c46")
+        continue()
+    endif()
+    unset(rpath) # left untouched when the file has none
+    unset(runpath)
+    file(READ_ELF ${eseguibile} RPATH rpath RUNPATH runpath)
+    foreach(voce rpath runpath)
+        if(NOT DEFINED ${voce})
+            continue()
+        endif()
+        string(TOUPPER ${voce} nome)
+        # CMake hands the entries over as a list.
+        string(REPLACE ";" ":" percorso "${${voce}}")
+        if(percorso MATCHES "(^|:)(:|$)")
+            guasto("${eseguibile}: ${nome} [${percorso}] holds an empty entry")
+        endif()
+        foreach(cartella_libri IN LISTS ${voce})
+            if(NOT cartella_libri STREQUAL ""
+               AND NOT cartella_libri MATCHES "^(/|\\$ORIGIN(/|$)|\\$\\{ORIGIN\\}(/|$))")
+                guasto("${eseguibile}: ${nome} [${percorso}] holds the relative entry ${cartella_libri}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
 # The launchers on PATH must lead to those very files, the list checker's too.
 foreach(nome sequenzio sequenzio-elenchi)
     set(lanciatore ${prefisso}/bin/${nome})
