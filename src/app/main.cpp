@@ -21,6 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     applicazione.setApplicationName(QStringLiteral("sequenzio"));
+    // What a window manager shows for the windows' empty captions.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));
     // Lets a Wayland desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Sequenzio"));
     installaTraduzioneItaliana();
