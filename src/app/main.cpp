@@ -3,6 +3,7 @@
 #include "platform/CartellaProgramma.h"
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
+#include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
 #include "platform/qt/AvvisiQt.h"
 #include "platform/qt/RiproduttoreQt.h"
@@ -17,6 +18,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    SenzaBus::evitaAvvioAutomatico();
     SenzaSchermo::sorveglia();
     QApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
