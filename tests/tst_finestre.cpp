@@ -62,6 +62,8 @@ private slots:
     void collocazione_data();
     void collocazione();
     void seguonoLoSchermo();
+    void fattoreScala_data();
+    void fattoreScala();
     void paroleLunghe_data();
     void paroleLunghe();
     void paroleComeScritte_data();
@@ -453,6 +455,24 @@ void TestFinestre::seguonoLoSchermo() {
     AvvisiQt().mostra(QStringLiteral("Vuoi uscire?"), Avvisi::Pulsanti::SiNo,
                       Avvisi::Icona::Domanda);
     QVERIFY(dentro);
+}
+
+void TestFinestre::fattoreScala_data() {
+    QTest::addColumn<QSize>("disponibile");
+    QTest::addColumn<double>("fattore");
+    // The letters window with its menu bar, and a frame as openbox draws it.
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.4;
+    QTest::newRow("1366x768") << QSize(1366, 768) << 1.0;
+    QTest::newRow("1024x700, non entra nemmeno a 1") << QSize(1024, 700) << 1.0;
+    QTest::newRow("alto appena quanto serve") << QSize(1366, 791) << 1.05;
+    QTest::newRow("3840x2160, con un pannello") << QSize(3840, 2124) << 2.85;
+    QTest::newRow("piu largo che alto") << QSize(1000, 4000) << 1.2;
+}
+
+void TestFinestre::fattoreScala() {
+    QFETCH(QSize, disponibile);
+    QFETCH(double, fattore);
+    QCOMPARE(Collocazione::fattoreScala(QSize(814, 733), QSize(2, 21), disponibile, 0.05), fattore);
 }
 
 void TestFinestre::paroleLunghe_data() {

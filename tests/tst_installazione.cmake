@@ -81,8 +81,9 @@ foreach(eseguibile IN LISTS eseguibili)
     endforeach()
 endforeach()
 
-# The launchers on PATH must lead to those very files, the list checker's too.
-foreach(nome sequenzio sequenzio-elenchi)
+# The launchers on PATH must lead to those very files, the list checker's and
+# the whiteboard start's too.
+foreach(nome sequenzio sequenzio-elenchi sequenzio-lim)
     set(lanciatore ${prefisso}/bin/${nome})
     if(NOT IS_SYMLINK ${lanciatore})
         guasto("no link at ${lanciatore}")
@@ -174,7 +175,8 @@ if(NOT EXISTS ${desktop})
     guasto("missing ${desktop}")
 else()
     file(STRINGS ${desktop} righe)
-    foreach(attesa "Exec=sequenzio" "Icon=${id}" "Type=Application" "Name[it]=Sequenzio")
+    foreach(attesa "Exec=sequenzio" "Exec=sequenzio-lim" "Icon=${id}" "Type=Application"
+                   "Name[it]=Sequenzio")
         if(NOT attesa IN_LIST righe)
             guasto("${desktop} lacks the line ${attesa}")
         endif()
