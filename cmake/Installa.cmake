@@ -54,8 +54,9 @@ foreach(lato IN LISTS SEQUENZIO_LATI_ICONA)
 endforeach()
 add_custom_target(sequenzio_icone ALL DEPENDS ${icone})
 
-# The list checker stands beside the program, so it reads the same testi.
-install(TARGETS sequenzio sequenzio-elenchi RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
+# The list checker stands beside the program, so it reads the same testi; the
+# whiteboard start, so it starts that very program.
+install(TARGETS sequenzio sequenzio-elenchi sequenzio-lim RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi DESTINATION ${SEQUENZIO_ELENCHI})
 
@@ -95,6 +96,7 @@ install(CODE "
     sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio\" \"${CMAKE_INSTALL_BINDIR}/sequenzio\")
     sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio-elenchi\"
                       \"${CMAKE_INSTALL_BINDIR}/sequenzio-elenchi\")
+    sequenzio_collega(\"${SEQUENZIO_CARTELLA}/sequenzio-lim\" \"${CMAKE_INSTALL_BINDIR}/sequenzio-lim\")
     sequenzio_collega(\"${SEQUENZIO_ELENCHI}/testi\" \"${SEQUENZIO_CARTELLA}/testi\")
 ")
 

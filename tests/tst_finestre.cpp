@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +61,9 @@ private slots:
     void titoloACapo();
     void collocazione_data();
     void collocazione();
+    void seguonoLoSchermo();
+    void fattoreScala_data();
+    void fattoreScala();
     void paroleLunghe_data();
     void paroleLunghe();
     void paroleComeScritte_data();
@@ -411,6 +415,10 @@ void TestFinestre::collocazione_data() {
     QTest::newRow("piu grande dello schermo")
         << QSize(1500, 900) << sotto(2500, 300, 200, 100) << dentro(2500, 300, 200, 100) << secondo
         << QPoint(1920, 32);
+    // Open at the middle of 1600x1200 when a projector turns it into 800x600.
+    QTest::newRow("lo schermo si restringe sotto la finestra")
+        << menu << sotto(486, 370, 625, 439) << dentro(486, 370, 625, 439) << QRect(0, 0, 800, 600)
+        << QPoint(173, 140);
 }
 
 void TestFinestre::collocazione() {
@@ -420,6 +428,51 @@ void TestFinestre::collocazione() {
     QFETCH(QRect, disponibile);
     QFETCH(QPoint, angolo);
     QCOMPARE(Collocazione::angoloCornice(client, corniceSotto, clientSotto, disponibile), angolo);
+}
+
+// A window open when the screen's free area changes is placed again.
+void TestFinestre::seguonoLoSchermo() {
+    ProgrammaFinto p;
+    p.modulo.Mostra(Finestra::FormMenu);
+    FinestraBase* f = ProgrammaFinto::finestra();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QScreen* schermo = f->screen();
+    f->move(schermo->availableGeometry().bottomRight() - QPoint(50, 50));
+    emit schermo->availableGeometryChanged(schermo->availableGeometry());
+    QVERIFY(schermo->availableGeometry().contains(f->frameGeometry()));
+
+    // So is a message box over it.
+    bool dentro = false;
+    QTimer::singleShot(0, [&dentro, schermo] {
+        auto* scatola = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!scatola)
+            return;
+        scatola->move(schermo->availableGeometry().bottomRight() - QPoint(50, 50));
+        emit schermo->availableGeometryChanged(schermo->availableGeometry());
+        dentro = schermo->availableGeometry().contains(scatola->frameGeometry());
+        scatola->done(0);
+    });
+    AvvisiQt().mostra(QStringLiteral("Vuoi uscire?"), Avvisi::Pulsanti::SiNo,
+                      Avvisi::Icona::Domanda);
+    QVERIFY(dentro);
+}
+
+void TestFinestre::fattoreScala_data() {
+    QTest::addColumn<QSize>("disponibile");
+    QTest::addColumn<double>("fattore");
+    // The letters window with its menu bar, and a frame as openbox draws it.
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.4;
+    QTest::newRow("1366x768") << QSize(1366, 768) << 1.0;
+    QTest::newRow("1024x700, non entra nemmeno a 1") << QSize(1024, 700) << 1.0;
+    QTest::newRow("alto appena quanto serve") << QSize(1366, 791) << 1.05;
+    QTest::newRow("3840x2160, con un pannello") << QSize(3840, 2124) << 2.85;
+    QTest::newRow("piu largo che alto") << QSize(1000, 4000) << 1.2;
+}
+
+void TestFinestre::fattoreScala() {
+    QFETCH(QSize, disponibile);
+    QFETCH(double, fattore);
+    QCOMPARE(Collocazione::fattoreScala(QSize(814, 733), QSize(2, 21), disponibile, 0.05), fattore);
 }
 
 void TestFinestre::paroleLunghe_data() {

@@ -43,8 +43,47 @@ else()
     endif()
 endif()
 
-# The launchers on PATH must lead to those very files, the list checker's too.
-foreach(nome sequenzio sequenzio-elenchi)
+# No executable, built or installed, looks for libraries in a folder that
+# depends on where it is started from: the loader reads an empty or relative
+# entry of its search path against the current folder. Entries are absolute or
+# start at the executable's own folder.
+file(GLOB_RECURSE eseguibili LIST_DIRECTORIES false ${BUILD}/*)
+list(FILTER eseguibili EXCLUDE REGEX "/CMakeFiles/|\\.(o|a|cpp|h|txt|cmake|wav|png|json)$")
+foreach(eseguibile IN LISTS eseguibili)
+    # Links are skipped: the files they lead to are listed too, and the one to
+    # the lists leaves the scratch folder in a /usr install.
+    if(IS_SYMLINK ${eseguibile})
+        continue()
+    endif()
+    file(READ ${eseguibile} firma LIMIT 4 HEX)
+    if(NOT firma STREQUAL "7f454c46")
+        continue()
+    endif()
+    unset(rpath) # left untouched when the file has none
+    unset(runpath)
+    file(READ_ELF ${eseguibile} RPATH rpath RUNPATH runpath)
+    foreach(voce rpath runpath)
+        if(NOT DEFINED ${voce})
+            continue()
+        endif()
+        string(TOUPPER ${voce} nome)
+        # CMake hands the entries over as a list.
+        string(REPLACE ";" ":" percorso "${${voce}}")
+        if(percorso MATCHES "(^|:)(:|$)")
+            guasto("${eseguibile}: ${nome} [${percorso}] holds an empty entry")
+        endif()
+        foreach(cartella_libri IN LISTS ${voce})
+            if(NOT cartella_libri STREQUAL ""
+               AND NOT cartella_libri MATCHES "^(/|\\$ORIGIN(/|$)|\\$\\{ORIGIN\\}(/|$))")
+                guasto("${eseguibile}: ${nome} [${percorso}] holds the relative entry ${cartella_libri}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+# The launchers on PATH must lead to those very files, the list checker's and
+# the whiteboard start's too.
+foreach(nome sequenzio sequenzio-elenchi sequenzio-lim)
     set(lanciatore ${prefisso}/bin/${nome})
     if(NOT IS_SYMLINK ${lanciatore})
         guasto("no link at ${lanciatore}")
@@ -136,7 +175,8 @@ if(NOT EXISTS ${desktop})
     guasto("missing ${desktop}")
 else()
     file(STRINGS ${desktop} righe)
-    foreach(attesa "Exec=sequenzio" "Icon=${id}" "Type=Application" "Name[it]=Sequenzio")
+    foreach(attesa "Exec=sequenzio" "Exec=sequenzio-lim" "Icon=${id}" "Type=Application"
+                   "Name[it]=Sequenzio")
         if(NOT attesa IN_LIST righe)
             guasto("${desktop} lacks the line ${attesa}")
         endif()

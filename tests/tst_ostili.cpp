@@ -15,6 +15,7 @@
 #include "platform/FileWav.h"
 #include "platform/LettoreElenco.h"
 #include "platform/RiproduttoreDiSistema.h"
+#include "platform/SenzaBus.h"
 #include "shell/ModuloColoriSuoni.h"
 #include "variants/AlfabetoItaliano.h"
 #include "variants/Esercizi.h"
@@ -93,6 +94,8 @@ private slots:
     void cartella();
     void senzaSchermo_data();
     void senzaSchermo();
+    void senzaBus_data();
+    void senzaBus();
 };
 
 void TestOstili::elenchi_data() {
@@ -439,6 +442,42 @@ void TestOstili::senzaSchermo() {
     QCOMPARE(righe.size(), 1);
     QVERIFY2(righe.first().startsWith("Sequenzio ha bisogno di uno schermo grafico: "),
              righe.first().constData());
+}
+
+void TestOstili::senzaBus_data() {
+    QTest::addColumn<QByteArray>("bus"); // null: not set
+    QTest::addColumn<QByteArray>("schermo");
+    QTest::addColumn<QByteArray>("atteso");
+    const QByteArray spento("disabled:");
+    QTest::newRow("nessun bus, nessuno schermo") << QByteArray() << QByteArray() << spento;
+    QTest::newRow("nessun bus, uno schermo che non risponde")
+        << QByteArray() << QByteArray(":254") << spento;
+    QTest::newRow("bus vuoto") << QByteArray("") << QByteArray() << spento;
+    QTest::newRow("il bus della sessione")
+        << QByteArray("unix:path=/run/user/1000/bus") << QByteArray(":254")
+        << QByteArray("unix:path=/run/user/1000/bus");
+}
+
+// With no session bus, libdbus would start one that outlives the program.
+void TestOstili::senzaBus() {
+    QFETCH(QByteArray, bus);
+    QFETCH(QByteArray, schermo);
+    QFETCH(QByteArray, atteso);
+    const QByteArray busPrima = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray schermoPrima = qgetenv("DISPLAY");
+    const auto imposta = [](const char* nome, const QByteArray& valore) {
+        if (valore.isNull())
+            qunsetenv(nome);
+        else
+            qputenv(nome, valore);
+    };
+    imposta("DBUS_SESSION_BUS_ADDRESS", bus);
+    imposta("DISPLAY", schermo);
+    SenzaBus::evitaAvvioAutomatico();
+    const QByteArray dopo = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    imposta("DBUS_SESSION_BUS_ADDRESS", busPrima);
+    imposta("DISPLAY", schermoPrima);
+    QCOMPARE(dopo, atteso);
 }
 
 QTEST_MAIN(TestOstili)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/ProgrammaFinto.h"
 #include "platform/TraduzioneItaliana.h"
+#include "screens/StileTastiera.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -67,6 +68,8 @@ private slots:
     void azioniDelleOpzioni_data();
     void azioniDelleOpzioni();
     void pulsantiInItaliano();
+    void segniDeiPulsanti_data();
+    void segniDeiPulsanti();
 };
 
 void TestTastiera::sessioneSenzaMouse() {
@@ -214,6 +217,38 @@ void TestTastiera::pulsantiInItaliano() {
     QCOMPARE(scatola.button(QMessageBox::No)->text().remove(u'&'), "No");
     QMessageBox avviso(QMessageBox::Warning, "Sequenzio", "!", QMessageBox::Ok);
     QCOMPARE(avviso.button(QMessageBox::Ok)->text().remove(u'&'), "OK");
+}
+
+void TestTastiera::segniDeiPulsanti_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("pulsante");
+    QTest::addColumn<bool>("tastiera"); // Tab went round the box's buttons
+    QTest::addColumn<bool>("bordoScuro");
+    QTest::addColumn<bool>("cornice"); // the thick focus frame
+    QTest::newRow("Sì, predefinito, appena aperta") << QMessageBox::Yes << false << true << false;
+    QTest::newRow("No") << QMessageBox::No << false << false << false;
+    QTest::newRow("Sì, dopo un giro di Tab") << QMessageBox::Yes << true << true << true;
+}
+
+// The exit question's default answer shows as such before any key is pressed.
+void TestTastiera::segniDeiPulsanti() {
+    QFETCH(QMessageBox::StandardButton, pulsante);
+    QFETCH(bool, tastiera);
+    QFETCH(bool, bordoScuro);
+    QFETCH(bool, cornice);
+    StileTastiera::applica();
+    QMessageBox scatola(QMessageBox::Question, "Sequenzio", "Vuoi uscire dal programma?",
+                        QMessageBox::Yes | QMessageBox::No);
+    scatola.setDefaultButton(QMessageBox::Yes);
+    scatola.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scatola));
+    if (tastiera) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QImage figura = scatola.button(pulsante)->grab().toImage();
+    const int mezzo = figura.height() / 2;
+    QCOMPARE(figura.pixelColor(0, mezzo) == Qt::black, bordoScuro);
+    QCOMPARE(figura.pixelColor(3, mezzo) == QColor(0, 0, 160), cornice);
 }
 
 QTEST_MAIN(TestTastiera)

@@ -5,6 +5,7 @@
 #include "controllo/ControlloElenchi.h"
 #include "controllo/FinestraControllo.h"
 #include "platform/CartellaProgramma.h"
+#include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
 
 #include <QApplication>
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
                          qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (!finestra || !schermo)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    else
+        SenzaBus::evitaAvvioAutomatico();
     std::unique_ptr<QGuiApplication> applicazione =
         finestra && schermo ? std::make_unique<QApplication>(argc, argv)
                             : std::make_unique<QGuiApplication>(argc, argv);

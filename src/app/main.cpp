@@ -4,6 +4,7 @@
 #include "platform/GeneratoreCasuale.h"
 #include "platform/LettoreElenco.h"
 #include "platform/RiproduttoreDiSistema.h"
+#include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
 #include "platform/qt/AvvisiQt.h"
 #include "screens/FabbricaFinestre.h"
@@ -17,10 +18,13 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    SenzaBus::evitaAvvioAutomatico();
     SenzaSchermo::sorveglia();
     QApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     applicazione.setApplicationName(QStringLiteral("sequenzio"));
+    // What a window manager shows for the windows' empty captions.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));
     // Lets a Wayland desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Sequenzio"));
     installaTraduzioneItaliana();

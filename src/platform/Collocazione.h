@@ -16,4 +16,10 @@ namespace Collocazione {
 // manager's frame is; over the bare screen both are the screen.
 QPoint angoloCornice(QSize client, QRect corniceSotto, QRect clientSotto, QRect disponibile);
 
+// The largest scale factor, in steps of passo from 1 up, at which a window of
+// that client size (menu bar included) fits the available area with its frame
+// around it. The frame keeps its size: the window manager draws it. Never
+// below 1, even when the window does not fit at all.
+double fattoreScala(QSize client, QSize cornice, QSize disponibile, double passo);
+
 } // namespace Collocazione

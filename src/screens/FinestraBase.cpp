@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraBase.h"
 
+#include "platform/Collocazione.h"
 #include "screens/Disegno.h"
 #include "shell/Programma.h"
 
@@ -9,6 +10,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
 
 FinestraBase::FinestraBase(Programma& programma, int larghezzaTwips, int altezzaTwips)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -51,4 +54,36 @@ void FinestraBase::keyPressEvent(QKeyEvent* evento) {
         return;
     }
     QMainWindow::keyPressEvent(evento);
+}
+
+void FinestraBase::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (QWindow* finestra = windowHandle()) {
+        connect(finestra, &QWindow::screenChanged, this, &FinestraBase::seguiSchermo,
+                Qt::UniqueConnection);
+        osservaSchermo(finestra->screen());
+    }
+}
+
+void FinestraBase::osservaSchermo(QScreen* schermo) {
+    disconnect(areaDisponibile_);
+    if (schermo)
+        areaDisponibile_ =
+            connect(schermo, &QScreen::availableGeometryChanged, this, &FinestraBase::ricolloca);
+}
+
+// A projector switched to mirror mode shrinks the screen under an open window,
+// and a window may land on another screen: it is placed again as a new window
+// would be, so that Esci and Fatto stay within reach.
+void FinestraBase::seguiSchermo(QScreen* schermo) {
+    osservaSchermo(schermo);
+    ricolloca();
+}
+
+void FinestraBase::ricolloca() {
+    const QScreen* schermo = screen();
+    if (!isVisible() || !schermo)
+        return;
+    move(Collocazione::angoloCornice(size(), frameGeometry(), geometry(),
+                                     schermo->availableGeometry()));
 }

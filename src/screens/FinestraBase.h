@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMetaObject>
 
 class Programma;
+class QScreen;
 
 // What the six windows share: a fixed client area, no title text, and a frame
 // whose close button ends the program without a question.
@@ -20,9 +22,15 @@ protected:
     void fissaDimensioni();
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
     Programma& programma_;
 
 private:
+    void osservaSchermo(QScreen* schermo);
+    void seguiSchermo(QScreen* schermo);
+    void ricolloca();
+
     QWidget* area_;
+    QMetaObject::Connection areaDisponibile_;
 };

@@ -29,9 +29,16 @@ void facciaPiatta(const QStyleOption* opzione, QPainter* pittore) {
         std::swap(luce, ombra);
     // Edges as strips one pixel wide at the button's own border, so that they
     // stay on the border at any scale factor.
-    const QRectF r = opzione->rect;
+    QRectF r = opzione->rect;
     pittore->save();
     pittore->setRenderHint(QPainter::Antialiasing, false);
+    // The button Enter presses wears one more dark edge all round, as in the
+    // classic desktop look, from the moment its box opens.
+    const auto* bottone = qstyleoption_cast<const QStyleOptionButton*>(opzione);
+    if (bottone && (bottone->features & QStyleOptionButton::DefaultButton)) {
+        pittore->fillRect(r, bordo);
+        r.adjust(1, 1, -1, -1);
+    }
     pittore->fillRect(r, faccia);
     // Outer edge, then inner edge: light above and left, shadow below and right.
     const auto spigolo = [&](QRectF q, const QColor& sopra, const QColor& sotto) {

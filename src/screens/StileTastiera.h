@@ -6,7 +6,8 @@
 // The platform's own style, made easier to use without a mouse: the menu bar
 // opens with Alt on every desktop, and the control with the keyboard focus
 // wears a thick frame that shows on any background colour. Buttons wear their
-// flat face colour in a thin raised edge, sunk while pressed, as designed.
+// flat face colour in a thin raised edge, sunk while pressed, as designed;
+// a box's default button has a dark outline as well.
 class StileTastiera final : public QProxyStyle {
     Q_OBJECT
 public:

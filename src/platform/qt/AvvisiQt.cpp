@@ -42,6 +42,13 @@ Avvisi::Risposta AvvisiQt::mostra(const QString& testo, Pulsanti pulsanti, Icona
         const QRect clientSotto = finestra ? finestra->geometry() : schermo->geometry();
         scatola.move(Collocazione::angoloCornice(scatola.size(), corniceSotto, clientSotto,
                                                  schermo->availableGeometry()));
+        // A screen that shrinks under the box moves it as it moves the windows.
+        QObject::connect(
+            schermo, &QScreen::availableGeometryChanged, &scatola,
+            [&scatola](const QRect& disponibile) {
+                scatola.move(Collocazione::angoloCornice(scatola.size(), scatola.frameGeometry(),
+                                                         scatola.geometry(), disponibile));
+            });
     }
     const int risposta = scatola.exec();
     if (!siNo)

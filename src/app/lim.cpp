@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// sequenzio-lim: starts the program beside it as large as the screen allows,
+// for an interactive whiteboard. The program takes no command line and reads
+// no settings, so the size is chosen here and handed over through Qt's own
+// scale factor.
+
+#include "app/SenzaSchermo.h"
+#include "platform/Collocazione.h"
+#include "platform/SenzaBus.h"
+#include "screens/Disegno.h"
+#include "screens/Layout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+
+// The window manager's frame cannot be known before a window is mapped, and a
+// window shown only to measure it would flash on the board. The estimate is
+// the thickest frame of the usual desktops at their normal size: a 31 px title
+// bar with 8 px borders (Windows 10 and 11), 37 px (GNOME), 21 px (openbox).
+const QSize corniceStimata(16, 40);
+
+// The smallest rectangle that holds every window of the program, at factor 1.
+QSize finestraPiuGrande() {
+    QMenuBar barra;
+    barra.addAction(QStringLiteral("Controllo"));
+    const int menu = barra.sizeHint().height();
+    QSize piuGrande;
+    const auto tieni = [&](int larghezza, int altezza, int sopra) {
+        piuGrande =
+            piuGrande.expandedTo(QSize(Disegno::pixel(larghezza), Disegno::pixel(altezza) + sopra));
+    };
+    tieni(Layout::FormAvvio().larghezza, Layout::FormAvvio().altezza, 0);
+    tieni(Layout::FormMenu().larghezza, Layout::FormMenu().altezza, 0);
+    for (const LayoutEsercizio* esercizio : {&Layout::FormOrdina(), &Layout::FormOrdina1(),
+                                             &Layout::FormOrdina2(), &Layout::FormOrdina3()})
+        tieni(esercizio->larghezza, esercizio->altezza, menu);
+    return piuGrande;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Measured in the desktop's own pixels, whatever factor this was started with.
+    qunsetenv("QT_SCALE_FACTOR");
+    SenzaBus::evitaAvvioAutomatico();
+    SenzaSchermo::sorveglia();
+    QApplication applicazione(argc, argv);
+    SenzaSchermo::rilascia();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));
+
+    double fattore = 1;
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        fattore = Collocazione::fattoreScala(finestraPiuGrande(), corniceStimata,
+                                             schermo->availableGeometry().size(), 0.05);
+    // Only the program beside this one: never one found on PATH or in the
+    // current folder.
+    const QString programma = QStandardPaths::findExecutable(
+        QStringLiteral("sequenzio"), {QCoreApplication::applicationDirPath()});
+    QProcess avvio;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(fattore, 'f', 2));
+    avvio.setProcessEnvironment(ambiente);
+    avvio.setProgram(programma);
+    if (programma.isEmpty() || !avvio.startDetached()) {
+        const QString avviso =
+            QStringLiteral("Non riesco ad avviare Sequenzio: manca il programma sequenzio nella "
+                           "cartella %1. Reinstallate Sequenzio.")
+                .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+        std::fprintf(stderr, "%s\n", qPrintable(avviso));
+        QMessageBox::warning(nullptr, QStringLiteral("Sequenzio"), avviso);
+        return 1;
+    }
+    std::printf("QT_SCALE_FACTOR=%s\n", qPrintable(QString::number(fattore, 'f', 2)));
+    return 0;
+}
