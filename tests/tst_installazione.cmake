@@ -141,8 +141,9 @@ foreach(dato IN LISTS liste)
     endif()
 endforeach()
 file(REMOVE ${elenchi}/a1.txt)
+# The lists are named: a link to /etc leads outside the scratch folder.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-                        ASAN_OPTIONS=detect_leaks=0 ${cartella}/sequenzio-elenchi
+                        ASAN_OPTIONS=detect_leaks=0 ${cartella}/sequenzio-elenchi ${elenchi}
     OUTPUT_VARIABLE rapporto ERROR_VARIABLE rapporto)
 string(FIND "${rapporto}" "cp ${originali}/a1.txt " ripristino)
 if(ripristino EQUAL -1)
