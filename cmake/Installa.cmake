@@ -4,7 +4,10 @@
 # is a link into it (the program resolves links to find home). The word lists
 # are the teacher's to edit, so they live under the configuration folder
 # (/etc/sequenzio/testi for a /usr install, where the package manager keeps an
-# edited list on upgrade) and testi beside the program is a link to them.
+# edited list on upgrade) and testi beside the program is a link to them. A
+# read-only copy of the lists as shipped stays in the data folder, because the
+# package manager does not bring back a list the teacher deleted: the checker
+# says the command that copies one back.
 # The Debian package is made by debian/rules from these same rules.
 
 if(WIN32)
@@ -59,6 +62,13 @@ add_custom_target(sequenzio_icone ALL DEPENDS ${icone})
 install(TARGETS sequenzio sequenzio-elenchi sequenzio-lim RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi DESTINATION ${SEQUENZIO_ELENCHI})
+set(SEQUENZIO_ORIGINALI ${CMAKE_INSTALL_DATADIR}/sequenzio/testi-originali)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi/ DESTINATION ${SEQUENZIO_ORIGINALI})
+# Found from the checker's own folder, so a moved prefix keeps working.
+file(RELATIVE_PATH originali_dal_programma /prefisso/${SEQUENZIO_CARTELLA}
+     /prefisso/${SEQUENZIO_ORIGINALI})
+target_compile_definitions(sequenzio-elenchi PRIVATE
+                           SEQUENZIO_ORIGINALI="${originali_dal_programma}")
 
 # Links are made at install time, when the prefix is final (cmake --install
 # --prefix may change it). One inside the prefix is relative, so the tree keeps

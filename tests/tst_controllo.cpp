@@ -5,7 +5,9 @@
 
 #include "CopiaProgramma.h"
 #include "controllo/ControlloElenchi.h"
+#include "controllo/FinestraControllo.h"
 #include "platform/LettoreElenco.h"
+#include "variants/Esercizi.h"
 
 #include <QProcess>
 #include <QStringEncoder>
@@ -13,7 +15,7 @@
 
 namespace {
 
-enum class Azione { Scrivi, Togli, Pipe };
+enum class Azione { Scrivi, Togli, Pipe, Collega };
 
 // A shipped list with its line k (from 1) replaced.
 QByteArray conRiga(const char* nome, int k, const QByteArray& riga) {
@@ -67,8 +69,8 @@ void TestControllo::segnalazioni_data() {
     scritto("non testo", "a5.txt", QByteArray("cane\0gatto\n", 11), 2, 1,
             "ERRORE: Non è un file di testo");
     scritto("troppo corto", "c2.txt", spedito("c2.txt").split('\n').mid(0, 29).join('\n'), 2, 1,
-            "ERRORE: Ha solo 29 parole, ma ne servono 30: aggiungine 1");
-    scritto("troppo grande", "b2.txt", QByteArray(LettoreElenco::massimoByte + 10, 'x'), 2, 2,
+            "ERRORE: Ha solo 29 parole, ma ne servono 30: aggiungetene 1");
+    scritto("troppo grande", "b2.txt", QByteArray(LettoreElenco::massimoByte + 10, 'x'), 2, 3,
             "ERRORE: È troppo grande");
     scritto("foglio di calcolo", "a3.txt", spedito("a3.txt").split('\n').join(';'), 2, 2,
             "Alla riga 1 le parole sembrano separate da punto e virgola");
@@ -81,12 +83,13 @@ void TestControllo::segnalazioni_data() {
     scritto("iniziale ripetuta", "a4.txt", conRiga("a4.txt", 20, "anatra"), 1, 1,
             "Più parole cominciano con «A»");
     scritto("iniziale fuori dall'alfabeto", "a6.txt", conRiga("a6.txt", 1, "kiwi"), 1, 1,
-            "comincia con «K», che non è tra le 21 lettere");
+            "comincia con «K», che non è tra le 21 lettere dell'alfabeto italiano insegnate "
+            "dall'esercizio delle lettere: nell'ordine del programma viene tra la I e la L");
     scritto("spazio non divisibile", "a7.txt",
             conRiga("a7.txt", 7, "\xC2\xA0" + spedito("a7.txt").split('\n')[6]), 1, 1,
             "La parola 7, « ");
     scritto("larghezza zero", "b6.txt", conRiga("b6.txt", 2, "gatto\xE2\x80\x8B"), 1, 1,
-            "finisce con un carattere invisibile: cancellalo");
+            "finisce con un carattere invisibile: cancellatelo");
     scritto("carattere di controllo", "b7.txt", conRiga("b7.txt", 2, "ga\x01tto"), 1, 1,
             "«ga·tto», ha un carattere di controllo");
     scritto("direzione della scrittura", "b8.txt", conRiga("b8.txt", 2, "\xE2\x80\xAEgatto"), 1, 1,
@@ -96,8 +99,36 @@ void TestControllo::segnalazioni_data() {
                     "l\xE2\x80\x99"
                     "ape"),
             1, 1, "ha ’, un apostrofo tipografico che nell'ordine viene dopo la Z");
-    scritto("parola troppo larga", "b9.txt", conRiga("b9.txt", 4, "precipitevolissimevolmente"), 1,
-            1, "«precipitevolissimevolmente», è più larga della sua tessera");
+    scritto("parola troppo larga", "b9.txt", conRiga("b9.txt", 4, "velocissimamente"), 1, 1,
+            "«velocissimamente», è più larga della sua tessera: sarà scritta alta 10 pixel "
+            "invece di 16");
+    scritto("parola illeggibile", "b10.txt", conRiga("b10.txt", 4, "precipitevolissimevolmente"), 2,
+            1,
+            "è troppo larga per la sua tessera: sarà scritta alta 6 pixel invece di 16, e sotto "
+            "i 9 pixel un bambino non la può leggere");
+    scritto("trattino invisibile", "b3.txt", conRiga("b3.txt", 2, "fio\xC2\xADre"), 1, 1,
+            "«fio·re», ha un trattino invisibile (quello che Word e le pagine web mettono per "
+            "andare a capo) in mezzo, che il programma toglie: la tessera mostra «FIORE»");
+    scritto("due codifiche", "c5.txt", conRiga("c5.txt", 3, "perch\xC3\xA9\ncitt\xE0"), 1, 1,
+            "Il file mescola due codifiche: la riga 4 in Windows-1252");
+    scritto("virgolette di Excel", "c8.txt", conRiga("c8.txt", 4, "\"il \"\"sugo\"\"\""), 1, 1,
+            "La parola 4, «\"il \"\"sugo\"\"\"», ha delle virgolette dentro le virgolette, come "
+            "le scrive Excel per una cella che ne contiene: la tessera mostra solo «IL »");
+    scritto("accento che cambia l'ordine", "c9.txt",
+            conRiga("c9.txt", 13, "caff\xC3\xA8\ncaffeina"), 1, 1,
+            "«CAFFÈ» (parola 13) e «CAFFEINA» (parola 14): il programma mette prima «CAFFEINA», "
+            "il dizionario «CAFFÈ»");
+    QByteArray colonne;
+    for (const QByteArray& parola : spedito("a8.txt").trimmed().split('\n'))
+        colonne += parola + (colonne.isEmpty() ? ";CLASSE 3B\n" : ";\n");
+    scritto("seconda colonna", "a8.txt", colonne, 1, 1,
+            "finiscono con un punto e virgola: il file ha una seconda colonna, come un foglio di "
+            "calcolo con qualcosa nella colonna B, e le tessere la mostrano («TETTO;CLASSE 3B»)");
+    scritto("parola tagliata", "c10.txt", conRiga("c10.txt", 2, QByteArray(150, 'a')), 2, 2,
+            "ha più di 100 caratteri: l'esercizio ne legge solo i primi 100");
+    riga("elenco da rimettere", Azione::Togli, "a9.txt", {}, 2, 1,
+         "Per rimettere l'elenco originale: ");
+    riga("cartella collegata", Azione::Collega, "collegamento", {}, 0, 0, "/testi\n");
     scritto("mai letto", "a12.txt", spedito("a1.txt"), 1, 1, "«a12.txt» non viene mai letto");
     scritto("Blocco note Unicode", "b1.txt",
             QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
@@ -126,49 +157,95 @@ void TestControllo::segnalazioni() {
         QVERIFY(QFile::remove(copia.file(relativo)));
         QCOMPARE(::mkfifo(QFile::encodeName(copia.file(relativo)).constData(), 0600), 0);
         break;
+    case Azione::Collega:
+        QVERIFY(QFile::link(copia.file(QStringLiteral("testi")), copia.file(nome)));
+        break;
     }
     copia.congela();
-    const Rapporto rapporto = ControlloElenchi::controlla(copia.file(QStringLiteral("testi")));
+    const QString cartella = copia.file(azione == Azione::Collega ? nome : QStringLiteral("testi"));
+    const QString originali = QStringLiteral(SEQUENZIO_DATA_DIR "/testi");
+    const Rapporto rapporto = ControlloElenchi::controlla(cartella, originali);
     const QString testo = rapporto.testo();
     QVERIFY2(testo.contains(frase), qPrintable(testo));
     QCOMPARE(rapporto.errori() + rapporto.avvisi(), quante);
     QCOMPARE(rapporto.codiceUscita(), uscita);
-    QCOMPARE(rapporto.file.size(), 31);
+    // Only a list the program cannot use is told how to get the shipped one back.
+    for (const RapportoFile& file : rapporto.file)
+        QVERIFY2(file.ripristino.isEmpty() ||
+                     (file.ripristino.contains(originali + u'/' + file.nome + u' ') &&
+                      std::any_of(file.segnalazioni.begin(), file.segnalazioni.end(),
+                                  [](const Segnalazione& s) {
+                                      return s.gravita == Segnalazione::Gravita::Errore;
+                                  })),
+                 qPrintable(file.ripristino));
+    // The window ends with the status of the report it shows.
+    QCOMPARE(FinestraControllo(cartella, originali).codiceUscita(), uscita);
+    int liste = 0;
+    for (const Variante& variante : Esercizi::tutti())
+        liste += variante.impostazioni.numeroFile;
+    QCOMPARE(rapporto.file.size(), liste);
     QCOMPARE(copia.cambiamenti(), QStringList());
 }
 
 void TestControllo::programma_data() {
+    QTest::addColumn<QString>("programma"); // the checker itself when empty
     QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QStringList>("ambiente");
     QTest::addColumn<int>("uscita");
-    QTest::addColumn<QString>("ultima"); // the last line printed
-    QTest::newRow("elenchi spediti") << QStringList{QStringLiteral(SEQUENZIO_DATA_DIR "/testi")}
-                                     << 0 << "31 elenchi controllati: tutto a posto.";
+    QTest::addColumn<QString>("frase"); // in what it prints, standard error included
+    const QString testi = QStringLiteral(SEQUENZIO_DATA_DIR "/testi");
+    QTest::newRow("elenchi spediti") << QString() << QStringList{testi} << QStringList() << 0
+                                     << "31 elenchi controllati: tutto a posto.\n";
     QTest::newRow("cartella che non c'è")
-        << QStringList{QStringLiteral("/nessuna/cartella")} << 2
-        << "31 elenchi controllati: 32 errori e 0 avvisi. Correggi gli errori: l'esercizio non "
-           "può usare quegli elenchi.";
-    QTest::newRow("versione") << QStringList{QStringLiteral("--version")} << 0
-                              << "sequenzio-elenchi " SEQUENZIO_VERSIONE;
-    QTest::newRow("opzione sconosciuta") << QStringList{QStringLiteral("--nessuna")} << 2 << "";
+        << QString() << QStringList{QStringLiteral("/nessuna/cartella")} << QStringList() << 2
+        << "31 elenchi controllati: 32 errori, nessun avviso. Correggete gli errori: l'esercizio "
+           "non può usare quegli elenchi, o i bambini non possono leggerli.\n";
+    // A folder name must not drive the terminal nor fake a line of the report.
+    QTest::newRow("cartella con sequenze di escape")
+        << QString() << QStringList{QStringLiteral("/nessuna/\x1b]0;titolo\a\ncartella")}
+        << QStringList() << 2 << "La cartella /nessuna/·]0;titolo··cartella non c'è";
+    QTest::newRow("versione") << QString() << QStringList{QStringLiteral("--version")}
+                              << QStringList() << 0 << "sequenzio-elenchi " SEQUENZIO_VERSIONE "\n";
+    QTest::newRow("opzione sconosciuta")
+        << QString() << QStringList{QStringLiteral("--nessuna")} << QStringList() << 2 << "";
+    QTest::newRow("finestra senza schermo che risponde")
+        << QString() << QStringList{QStringLiteral("--finestra"), testi}
+        << QStringList{QStringLiteral("QT_QPA_PLATFORM=nessuna")} << 2
+        << "ha bisogno di uno schermo grafico che risponde";
+    // The shell passes the name's bytes as they are, which QProcess cannot.
+    QTest::newRow("nome non UTF-8")
+        << QStringLiteral("/bin/sh")
+        << QStringList{QStringLiteral("-c"),
+                       QStringLiteral("d=$(mktemp -d) && n=\"$d/x$(printf '\\377')\" && mkdir "
+                                      "\"$n\" && \"$0\" \"$n\"; s=$?; rm -rf \"$d\"; exit $s"),
+                       QStringLiteral(SEQUENZIO_ELENCHI)}
+        << QStringList() << 2 << "contiene caratteri che il programma non sa leggere";
 }
 
 void TestControllo::programma() {
+    QFETCH(QString, programma);
     QFETCH(QStringList, argomenti);
+    QFETCH(QStringList, ambiente);
     QFETCH(int, uscita);
-    QFETCH(QString, ultima);
+    QFETCH(QString, frase);
     QProcess processo;
     // Terminal mode needs no display, whatever the environment says.
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.remove(QStringLiteral("DISPLAY"));
-    ambiente.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    processo.setProcessEnvironment(ambiente);
-    processo.start(QStringLiteral(SEQUENZIO_ELENCHI), argomenti);
+    QProcessEnvironment sistema = QProcessEnvironment::systemEnvironment();
+    sistema.remove(QStringLiteral("DISPLAY"));
+    sistema.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    sistema.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString& voce : ambiente)
+        sistema.insert(voce.section(u'=', 0, 0), voce.section(u'=', 1));
+    processo.setProcessEnvironment(sistema);
+    processo.setProcessChannelMode(QProcess::MergedChannels);
+    processo.start(programma.isEmpty() ? QStringLiteral(SEQUENZIO_ELENCHI) : programma, argomenti);
     QVERIFY(processo.waitForFinished(30000));
+    const QString stampato = QString::fromUtf8(processo.readAll());
     QCOMPARE(processo.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(stampato.contains(frase), qPrintable(stampato));
     QCOMPARE(processo.exitCode(), uscita);
-    if (!ultima.isEmpty())
-        QCOMPARE(QString::fromUtf8(processo.readAllStandardOutput()).trimmed().split(u'\n').last(),
-                 ultima);
+    for (const QChar c : stampato)
+        QVERIFY2(c == u'\n' || c.category() != QChar::Other_Control, qPrintable(stampato));
 }
 
 QTEST_MAIN(TestControllo)

@@ -2,6 +2,7 @@
 #include "exercise/OrdineAlfabetico.h"
 #include "platform/LettoreElenco.h"
 #include "variants/AlfabetoItaliano.h"
+#include "variants/Esercizi.h"
 
 #include <QHash>
 #include <QSet>
@@ -18,22 +19,23 @@ private slots:
 };
 
 void TestElenchi::elenchi_data() {
-    QTest::addColumn<QString>("famiglia");
+    QTest::addColumn<int>("variante");
     QTest::addColumn<int>("numero");
-    const QList<QPair<QString, int>> famiglie{{"a", 11}, {"b", 10}, {"c", 10}};
-    for (const auto& [famiglia, quanti] : famiglie)
-        for (int n = 1; n <= quanti; ++n)
-            QTest::addRow("%s%d", qPrintable(famiglia), n) << famiglia << n;
+    for (int v = 0; v < int(Esercizi::tutti().size()); ++v) {
+        const ImpostazioniEsercizio& esercizio = Esercizi::tutti()[v].impostazioni;
+        for (int n = 1; n <= esercizio.numeroFile; ++n)
+            QTest::addRow("%s", qPrintable(esercizio.nomeElenco(n))) << v << n;
+    }
 }
 
 void TestElenchi::elenchi() {
-    QFETCH(QString, famiglia);
+    QFETCH(int, variante);
     QFETCH(int, numero);
-    const QHash<QString, int> richieste{{"a", 20}, {"b", 12}, {"c", 30}};
-    const int richiesta = richieste.value(famiglia);
+    const auto& [esercizio, regola] = Esercizi::tutti()[variante];
+    const int richiesta = esercizio.voci;
     LettoreElenco lettore;
     const QString percorso =
-        QStringLiteral(SEQUENZIO_DATA_DIR "/testi/%1%2.txt").arg(famiglia).arg(numero);
+        QStringLiteral(SEQUENZIO_DATA_DIR "/testi/") + esercizio.nomeElenco(numero);
     const RisultatoLettura tutto = lettore.leggi(percorso, 1000);
     QCOMPARE(tutto.esito, RisultatoLettura::Esito::TroppoCorto); // read to its end
     const QStringList parole = tutto.campi;
@@ -45,22 +47,22 @@ void TestElenchi::elenchi() {
     }
     const QStringList inGioco = parole.mid(0, richiesta);
 
-    if (famiglia == "a") {
+    if (regola == Regola::PrimaLettera) {
         QSet<QChar> iniziali;
         for (const QString& parola : inGioco)
             iniziali.insert(parola.front().toUpper());
-        QCOMPARE(iniziali.size(), 20);
+        QCOMPARE(iniziali.size(), richiesta);
         const QStringList alfabeto = alfabetoItaliano();
         for (const QChar iniziale : iniziali)
             QVERIFY2(alfabeto.contains(QString(iniziale)), qPrintable(QString(iniziale)));
-    } else if (famiglia == "b") {
+    } else if (regola == Regola::PrimeDueLettere) {
         QHash<QString, int> primeDue;
         QHash<QChar, int> prima;
         for (const QString& parola : inGioco) {
             ++primeDue[parola.left(2)];
             ++prima[parola.front()];
         }
-        QCOMPARE(primeDue.size(), 12); // the second letter always decides
+        QCOMPARE(primeDue.size(), richiesta); // the second letter always decides
         for (const QString& parola : inGioco)
             QVERIFY2(prima.value(parola.front()) >= 3, qPrintable(parola));
     } else {

@@ -24,8 +24,7 @@ struct Banco : BancoEsercizio<> {
             elenchi.metti(file(impostazioni, n), parole(QStringLiteral("w%1").arg(n), 40));
     }
     static QString file(const ImpostazioniEsercizio& impostazioni, int n) {
-        return QStringLiteral("/prog/testi/") + impostazioni.prefissoFile + QString::number(n) +
-               ".txt";
+        return QStringLiteral("/prog/testi/") + impostazioni.nomeElenco(n);
     }
     qint16 paroleOrdinate() const { return SondaEsercizio::paroleOrdinate(*esercizio); }
     bool immediato() const { return SondaEsercizio::immediato(*esercizio); }

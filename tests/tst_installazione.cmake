@@ -168,6 +168,27 @@ if(installati)
     guasto("unexpected files among the lists and sounds: ${installati}")
 endif()
 
+# The lists as shipped stay in the data folder too, and the installed checker
+# finds them there to tell how a deleted list comes back.
+set(originali ${prefisso}/share/sequenzio/testi-originali)
+foreach(dato IN LISTS liste)
+    string(REPLACE "testi/" "" nome ${dato})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+        ${SORGENTI}/data/${dato} ${originali}/${nome} RESULT_VARIABLE diversi)
+    if(NOT diversi EQUAL 0)
+        guasto("${originali}/${nome} is not a copy of data/${dato}")
+    endif()
+endforeach()
+file(REMOVE ${elenchi}/a1.txt)
+# The lists are named: a link to /etc leads outside the scratch folder.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                        ASAN_OPTIONS=detect_leaks=0 ${cartella}/sequenzio-elenchi ${elenchi}
+    OUTPUT_VARIABLE rapporto ERROR_VARIABLE rapporto)
+string(FIND "${rapporto}" "cp ${originali}/a1.txt " ripristino)
+if(ripristino EQUAL -1)
+    guasto("with a1.txt deleted the installed checker does not say how to copy it back:\n${rapporto}")
+endif()
+
 # Desktop entry and metainfo: where desktops look, naming each other and the icon.
 set(desktop ${prefisso}/share/applications/${id}.desktop)
 set(metainfo ${prefisso}/share/metainfo/${id}.metainfo.xml)

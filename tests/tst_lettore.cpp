@@ -81,6 +81,13 @@ void TestLettore::campi_data() {
          "abc\xE2\x80\xAC\n\xE2\x81\xA6x\xE2\x80\xA8y\xE2\x81\xA9"
          "\xE2\x80\x8F\ntab\tdentro\n",
          4, Esito::Letto, {"abc", "abc", "xy", "tab\tdentro"});
+    // Word and web pages hide soft hyphens and zero-width characters inside words.
+    riga("caratteri di formato in mezzo",
+         "MA\xC2\xADRE\nca\xE2\x80\x8Bne\ngat\xE2\x81\xA0to\nor\xEF\xBB\xBFso\n", 4, Esito::Letto,
+         {"MARE", "cane", "gatto", "orso"});
+    // A line added by an older editor spoils none of the others.
+    riga("UTF-8 con una riga in Windows-1252", "perch\xC3\xA9\r\ncitt\xE0\npi\xC3\xB9", 3,
+         Esito::Letto, {"perché", "città", "più"});
     const QString accenti = QStringLiteral("perché\r\ncittà,€uro\n");
     riga(
         "UTF-16 LE",

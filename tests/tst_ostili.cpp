@@ -37,12 +37,10 @@ namespace {
 enum class Azione { Scrivi, Togli, CartellaAlPosto, FifoAlPosto };
 
 const ImpostazioniEsercizio& impostazioni(const QString& famiglia) {
-    if (famiglia == u"a")
-        return Esercizi::FormOrdina1();
-    if (famiglia == u"b")
-        return Esercizi::FormOrdina2();
-    if (famiglia == u"c")
-        return Esercizi::FormOrdina3();
+    for (const Variante& variante : Esercizi::tutti()) {
+        if (variante.impostazioni.prefissoFile == famiglia)
+            return variante.impostazioni;
+    }
     return Esercizi::FormOrdina();
 }
 
@@ -214,8 +212,8 @@ void TestOstili::elenchi() {
         break;
     }
     copia.congela();
-    const QString file2 = QDir::toNativeSeparators(
-        copia.file(QStringLiteral("testi/%1%2.txt").arg(esercizio.prefissoFile).arg(2)));
+    const QString file2 =
+        QDir::toNativeSeparators(copia.file(QStringLiteral("testi/") + esercizio.nomeElenco(2)));
     const QString atteso = messaggio.contains(u"%1") ? messaggio.arg(file2) : messaggio;
     const qint64 residente = memoria("VmRSS:");
     azzeraPicco();
@@ -253,8 +251,7 @@ void TestOstili::elenchi() {
     // Coming to the file in the middle of a visit: the new turn from it, or the
     // message and a turn from the list before; the window and the score stay.
     if (esercizio.daFile() &&
-        QFile::exists(
-            copia.file(QStringLiteral("testi/%1%2.txt").arg(esercizio.prefissoFile).arg(1)))) {
+        QFile::exists(copia.file(QStringLiteral("testi/") + esercizio.nomeElenco(1)))) {
         guscio.registro.clear();
         avvisi.mostrate.clear();
         banco.casuale.estrazioni.clear();

@@ -21,16 +21,16 @@ struct Messaggio {
 QMutex guardia;
 QList<Messaggio> trattenuti;
 QtMessageHandler precedente = nullptr;
+const char* spiegazione = "";
+int uscitaSenzaSchermo = 1;
 
 void trattieni(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
     if (tipo == QtFatalMsg) {
         // The only fatal message while the application starts is Qt's own
         // "no platform could be initialized".
-        std::fputs("Sequenzio ha bisogno di uno schermo grafico: avvialo dal desktop, in una "
-                   "sessione grafica (la variabile DISPLAY o WAYLAND_DISPLAY deve indicare uno "
-                   "schermo che risponde).\n",
-                   stderr);
-        std::_Exit(1); // nothing half-built to tear down, and no core
+        std::fputs(spiegazione, stderr);
+        std::fputc('\n', stderr);
+        std::_Exit(uscitaSenzaSchermo); // nothing half-built to tear down, and no core
     }
     const QMutexLocker blocco(&guardia);
     trattenuti.append(
@@ -41,7 +41,9 @@ void trattieni(QtMsgType tipo, const QMessageLogContext& contesto, const QString
 
 namespace SenzaSchermo {
 
-void sorveglia() {
+void sorveglia(const char* riga, int uscita) {
+    spiegazione = riga;
+    uscitaSenzaSchermo = uscita;
     precedente = qInstallMessageHandler(trattieni);
 }
 

@@ -2,17 +2,21 @@
 // sequenzio-elenchi: checks the word lists as the exercises read them, in the
 // terminal or, with --finestra (the desktop entry's way), in a window.
 
+#include "app/SenzaSchermo.h"
 #include "controllo/ControlloElenchi.h"
 #include "controllo/FinestraControllo.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
+#include "variants/Esercizi.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -30,19 +34,30 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
         SenzaBus::evitaAvvioAutomatico();
+    // 2, as for any check that could not be made: 1 would read as lists that
+    // play with warnings.
+    SenzaSchermo::sorveglia(
+        "Il controllo degli elenchi in una finestra ha bisogno di uno schermo grafico che "
+        "risponde: avviatelo dal menu, in una sessione grafica, o senza --finestra per avere il "
+        "rapporto qui.",
+        2);
     std::unique_ptr<QGuiApplication> applicazione =
         finestra && schermo ? std::make_unique<QApplication>(argc, argv)
                             : std::make_unique<QGuiApplication>(argc, argv);
+    SenzaSchermo::rilascia();
     QCoreApplication::setApplicationName(QStringLiteral("sequenzio-elenchi"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SEQUENZIO_VERSIONE));
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Elenchi"));
     installaTraduzioneItaliana();
 
     QCommandLineParser opzioni;
+    const ImpostazioniEsercizio& prima = Esercizi::FormOrdina1();
+    const ImpostazioniEsercizio& ultima = Esercizi::tutti().back().impostazioni;
     opzioni.setApplicationDescription(
-        QStringLiteral("Controlla gli elenchi di parole di Sequenzio (a1.txt ... c10.txt) come "
-                       "li leggono gli esercizi.\nEsce con 0 se tutto va bene, 1 se ci sono solo "
-                       "avvisi, 2 se qualche elenco non può essere usato."));
+        QStringLiteral("Controlla gli elenchi di parole di Sequenzio (%1 ... %2) come li leggono "
+                       "gli esercizi.\nEsce con 0 se tutto va bene, 1 se ci sono solo avvisi, 2 "
+                       "se qualche elenco non può essere usato.")
+            .arg(prima.nomeElenco(1), ultima.nomeElenco(ultima.numeroFile)));
     const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
                                    QStringLiteral("Mostra questo aiuto."));
     const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
@@ -60,7 +75,7 @@ int main(int argc, char* argv[]) {
     QTextStream errori(stderr);
     if (!opzioni.parse(applicazione->arguments()) || opzioni.positionalArguments().size() > 1) {
         errori << (opzioni.errorText().isEmpty() ? QStringLiteral("Una cartella sola, per favore.")
-                                                 : opzioni.errorText())
+                                                 : Rapporto::visibile(opzioni.errorText()))
                << "\n"
                << opzioni.helpText();
         return 2;
@@ -75,23 +90,38 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QString cartella;
+    const std::optional<QString> propria = cartellaProgramma();
     if (!opzioni.positionalArguments().isEmpty()) {
         cartella = opzioni.positionalArguments().first();
-    } else if (const std::optional<QString> propria = cartellaProgramma()) {
+        // Names are bytes: one that does not read back as the bytes given
+        // would be looked for under another name, and wrongly called missing.
+        const QByteArray nome = QFile::encodeName(cartella);
+        if (std::none_of(argv + 1, argv + argc, [&](const char* a) { return nome == a; })) {
+            errori << QStringLiteral("Il nome della cartella %1 contiene caratteri che il "
+                                     "programma non sa leggere, come Sequenzio: rinominate la "
+                                     "cartella con lettere, numeri e spazi.\n")
+                          .arg(Rapporto::visibile(cartella));
+            return 2;
+        }
+    } else if (propria) {
         cartella = *propria + QStringLiteral("/testi");
     } else {
-        errori << "Non trovo la cartella del programma: indica la cartella degli elenchi.\n";
+        errori << "Non trovo la cartella del programma: indicate la cartella degli elenchi.\n";
         return 2;
     }
+    // The lists as shipped, where an installed checker finds them.
+    const QString originali =
+        propria ? QDir::cleanPath(*propria + QStringLiteral("/" SEQUENZIO_ORIGINALI)) : QString();
 
     if (finestra && schermo) {
-        FinestraControllo vista(QDir(cartella).absolutePath());
+        FinestraControllo vista(QDir(cartella).absolutePath(), originali);
         vista.show();
-        return applicazione->exec();
+        const int esito = applicazione->exec();
+        return esito != 0 ? esito : vista.codiceUscita();
     }
     if (finestra)
         errori << "Nessuno schermo grafico: il rapporto segue qui.\n";
-    const Rapporto rapporto = ControlloElenchi::controlla(cartella);
+    const Rapporto rapporto = ControlloElenchi::controlla(cartella, originali);
     uscita << rapporto.testo();
     return rapporto.codiceUscita();
 }

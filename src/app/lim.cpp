@@ -52,7 +52,10 @@ int main(int argc, char* argv[]) {
     // Measured in the desktop's own pixels, whatever factor this was started with.
     qunsetenv("QT_SCALE_FACTOR");
     SenzaBus::evitaAvvioAutomatico();
-    SenzaSchermo::sorveglia();
+    SenzaSchermo::sorveglia(
+        "La partenza per la lavagna ha bisogno di uno schermo grafico: avviatela dal menu, in "
+        "una sessione grafica.",
+        1);
     QApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));

@@ -19,7 +19,11 @@
 
 int main(int argc, char* argv[]) {
     SenzaBus::evitaAvvioAutomatico();
-    SenzaSchermo::sorveglia();
+    SenzaSchermo::sorveglia(
+        "Sequenzio ha bisogno di uno schermo grafico: avvialo dal desktop, in una sessione "
+        "grafica (la variabile DISPLAY o WAYLAND_DISPLAY deve indicare uno schermo che "
+        "risponde).",
+        1);
     QApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     applicazione.setApplicationName(QStringLiteral("sequenzio"));

@@ -2,9 +2,10 @@
 #include "controllo/FinestraControllo.h"
 
 #include "controllo/ControlloElenchi.h"
-#include "screens/Layout.h"
+#include "screens/Disegno.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,12 +13,18 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-FinestraControllo::FinestraControllo(const QString& cartella, QWidget* genitore)
+namespace {
+// As it first opens, in twips like the program's windows; it can be resized.
+constexpr Rettangolo misura{0, 0, 12300, 9000};
+} // namespace
+
+FinestraControllo::FinestraControllo(const QString& cartella, const QString& originali,
+                                     QWidget* genitore)
     : QWidget(genitore)
-    , cartella_(cartella) {
+    , cartella_(cartella)
+    , originali_(originali) {
     setWindowTitle(QStringLiteral("Controlla gli elenchi di Sequenzio"));
-    const LayoutElenchi& layout = Layout::FinestraElenchi();
-    resize(Rettangolo{0, 0, layout.larghezza, layout.altezza}.inPixel().size());
+    resize(misura.inPixel().size());
     riassunto_ = new QLabel(this);
     riassunto_->setObjectName(QStringLiteral("riassunto"));
     riassunto_->setTextFormat(Qt::PlainText); // names from the folder are never markup
@@ -29,13 +36,17 @@ FinestraControllo::FinestraControllo(const QString& cartella, QWidget* genitore)
     rapporto_->setObjectName(QStringLiteral("rapporto"));
     rapporto_->setReadOnly(true);
     rapporto_->setAccessibleName(QStringLiteral("Rapporto sugli elenchi"));
+    nota_ = new QLabel(this);
+    nota_->setObjectName(QStringLiteral("nota"));
+    nota_->setTextFormat(Qt::PlainText);
+    nota_->setWordWrap(true);
+    nota_->hide();
 
     auto* ancora = new QPushButton(QStringLiteral("Controlla di nuovo"), this);
     auto* apri = new QPushButton(QStringLiteral("Apri la cartella"), this);
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     connect(ancora, &QPushButton::clicked, this, &FinestraControllo::controlla);
-    connect(apri, &QPushButton::clicked, this,
-            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(cartella_)); });
+    connect(apri, &QPushButton::clicked, this, &FinestraControllo::apriCartella);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
 
     auto* bottoni = new QHBoxLayout;
@@ -46,12 +57,25 @@ FinestraControllo::FinestraControllo(const QString& cartella, QWidget* genitore)
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(riassunto_);
     colonna->addWidget(rapporto_, 1);
+    colonna->addWidget(nota_);
     colonna->addLayout(bottoni);
     controlla();
 }
 
 void FinestraControllo::controlla() {
-    const Rapporto rapporto = ControlloElenchi::controlla(cartella_);
+    const Rapporto rapporto = ControlloElenchi::controlla(cartella_, originali_);
+    vista_ = rapporto.cartella;
+    codiceUscita_ = rapporto.codiceUscita();
     riassunto_->setText(rapporto.riassunto());
     rapporto_->setPlainText(rapporto.testo());
+}
+
+void FinestraControllo::apriCartella() {
+    // Without a file manager the desktop has nothing to open it with.
+    const bool aperta = QDesktopServices::openUrl(QUrl::fromLocalFile(vista_));
+    nota_->setText(aperta ? QString()
+                          : QStringLiteral("Non trovo un programma per aprire le cartelle: "
+                                           "aprite a mano %1")
+                                .arg(Rapporto::visibile(QDir::toNativeSeparators(vista_))));
+    nota_->setVisible(!aperta);
 }

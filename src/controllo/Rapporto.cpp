@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllo/Rapporto.h"
 
+#include "platform/LettoreElenco.h"
+
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -48,10 +51,13 @@ QString Rapporto::riassunto() const {
     const QString controllati =
         QStringLiteral("%1 controllati").arg(quanti(int(file.size()), "elenco", "elenchi"));
     if (errori() > 0)
-        return QStringLiteral("%1: %2 e %3. Correggi gli errori: l'esercizio non può usare quegli "
-                              "elenchi.")
-            .arg(controllati, quanti(errori(), "errore", "errori"),
-                 quanti(avvisi(), "avviso", "avvisi"));
+        return QStringLiteral("%1: %2. Correggete gli errori: l'esercizio non può usare quegli "
+                              "elenchi, o i bambini non possono leggerli.")
+            .arg(controllati,
+                 avvisi() > 0 ? QStringLiteral("%1 e %2").arg(quanti(errori(), "errore", "errori"),
+                                                              quanti(avvisi(), "avviso", "avvisi"))
+                              : QStringLiteral("%1, nessun avviso")
+                                    .arg(quanti(errori(), "errore", "errori")));
     if (avvisi() > 0)
         return QStringLiteral("%1: %2, nessun errore. Gli esercizi funzionano, ma conviene "
                               "correggere.")
@@ -60,8 +66,15 @@ QString Rapporto::riassunto() const {
 }
 
 QString Rapporto::testo() const {
-    QString uscita =
-        QStringLiteral("Elenchi di parole in %1\n\n").arg(QDir::toNativeSeparators(cartella));
+    QString uscita = QStringLiteral("Elenchi di parole in %1\n")
+                         .arg(visibile(QDir::toNativeSeparators(cartella)));
+    if (!scrivibile)
+        uscita += QStringLiteral("Il vostro account può leggere questa cartella ma non cambiarla: "
+                                 "per modificare un elenco servono i permessi di amministratore "
+                                 "(per esempio sudo nano %1), oppure chiedete a chi gestisce "
+                                 "il computer.\n")
+                      .arg(visibile(perShell(cartella + QStringLiteral("/a1.txt"))));
+    uscita += u'\n';
     for (const Segnalazione& segnalazione : generali)
         uscita += riga(segnalazione);
     if (!generali.isEmpty())
@@ -77,10 +90,36 @@ QString Rapporto::testo() const {
         uscita += u'\n';
         for (const Segnalazione& segnalazione : elenco.segnalazioni)
             uscita += riga(segnalazione);
+        if (!elenco.ripristino.isEmpty())
+            uscita += QStringLiteral("  Per rimettere l'elenco originale: %1\n")
+                          .arg(visibile(elenco.ripristino));
         if (!elenco.segnalazioni.isEmpty())
             uscita += u'\n'; // a block to read stands apart from the lists that are fine
     }
     if (!uscita.endsWith(QStringLiteral("\n\n")))
         uscita += u'\n';
     return uscita + riassunto() + u'\n';
+}
+
+QString Rapporto::visibile(QStringView testo) {
+    QString vista;
+    vista.reserve(testo.size());
+    for (const QChar c : testo) {
+        if (LettoreElenco::daTogliere(c))
+            vista += u'·';
+        else if (c.isSpace() && c != u'\t')
+            vista += u' ';
+        else
+            vista += c;
+    }
+    return vista;
+}
+
+QString Rapporto::perShell(const QString& percorso) {
+    static const QRegularExpression semplice(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
+    const QString nativo = QDir::toNativeSeparators(percorso);
+    if (semplice.match(nativo).hasMatch())
+        return nativo;
+    QString citato = nativo;
+    return u'\'' + citato.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }

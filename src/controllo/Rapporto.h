@@ -8,7 +8,7 @@
 struct Segnalazione {
     enum class Gravita {
         Avviso, // the list plays, but not as the teacher meant
-        Errore, // the program refuses the list
+        Errore, // the program refuses the list, or a pupil cannot read a tile
     };
     Gravita gravita = Gravita::Avviso;
     QString testo;
@@ -18,10 +18,12 @@ struct RapportoFile {
     QString nome;
     QString descrizione; // encoding and words, once the file could be read
     QList<Segnalazione> segnalazioni;
+    QString ripristino; // the command that brings back the shipped list
 };
 
 struct Rapporto {
-    QString cartella;
+    QString cartella; // links resolved: the folder the teacher edits
+    bool scrivibile = true;
     QList<Segnalazione> generali; // the folder itself, files never read
     QList<RapportoFile> file;
 
@@ -31,4 +33,11 @@ struct Rapporto {
     int codiceUscita() const;
     QString riassunto() const;
     QString testo() const;
+
+    // Text from outside (names, paths, words) as it may be printed: what
+    // cannot be seen shows as a dot, so nothing reaches a terminal that could
+    // drive it, and no line end can fake a line of the report.
+    static QString visibile(QStringView testo);
+    // A path as a command line needs it, quoted where a shell would split it.
+    static QString perShell(const QString& percorso);
 };

@@ -120,9 +120,9 @@ bool Esercizio::CaricaElenco() {
         elencoParole_ = impostazioni_.vociIncorporate;
         return true;
     }
-    QString percorso = servizi_.cartella + QStringLiteral("/testi/") + impostazioni_.prefissoFile;
     const int numero = estraiDa1A(servizi_.casuale, impostazioni_.numeroFile);
-    percorso += QString::number(numero) + QStringLiteral(".txt");
+    const QString percorso =
+        servizi_.cartella + QStringLiteral("/testi/") + impostazioni_.nomeElenco(numero);
     const RisultatoLettura lettura = servizi_.elenchi.leggi(percorso, impostazioni_.voci);
     if (lettura.esito != RisultatoLettura::Esito::Letto) {
         servizi_.avvisi.mostra(messaggioElenco(lettura, percorso, impostazioni_.voci),

@@ -19,5 +19,9 @@ struct ImpostazioniEsercizio {
     QString segnaposto; // caption of tiles and slots before the first deal
 
     bool daFile() const { return vociIncorporate.isEmpty(); }
+    // The one way a list's file is named, from 1 to numeroFile.
+    QString nomeElenco(int numero) const {
+        return prefissoFile + QString::number(numero) + QStringLiteral(".txt");
+    }
     int scelte() const { return caselle - 1; } // count options "2" ... caselle
 };

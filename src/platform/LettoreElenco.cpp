@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -78,19 +79,51 @@ bool fineRiga(QChar c) {
     return c == u'\n' || c == u'\r';
 }
 
-bool larghezzaZero(QChar c) {
-    const char16_t u = c.unicode();
-    return u == 0x200B || u == 0x200C || u == 0x200D || u == 0x2060 || u == 0xFEFF;
-}
-
 // Whatever may stand before or after a word's letters on its line.
 bool bordo(QChar c) {
-    return !fineRiga(c) && (LettoreElenco::margine(c) || LettoreElenco::daTogliere(c));
+    return !fineRiga(c) && LettoreElenco::margine(c);
+}
+
+// Where the line that starts at i ends, its line end included.
+qsizetype fineDellaRiga(QByteArrayView dati, qsizetype i) {
+    while (i < dati.size() && dati[i] != '\n' && dati[i] != '\r')
+        ++i;
+    if (i < dati.size() && dati[i] == '\r' && i + 1 < dati.size() && dati[i + 1] == '\n')
+        ++i;
+    return qMin(i + 1, dati.size());
+}
+
+// A file that is not UTF-8 as a whole, line by line: UTF-8 where a line is
+// valid UTF-8, Windows-1252 where it is not. LF and CR are the same byte in
+// both, so lines split the same before decoding as after.
+LettoreElenco::Testo perRiga(QByteArrayView dati, bool troncato, bool bom) {
+    using Codifica = RisultatoLettura::Codifica;
+    LettoreElenco::Testo letto;
+    bool utf8 = bom; // some line needs UTF-8 to read as meant
+    int riga = 1;
+    for (qsizetype i = 0; i < dati.size(); ++riga) {
+        const qsizetype fine = fineDellaRiga(dati, i);
+        const QByteArrayView linea = dati.sliced(i, fine - i);
+        if (utf8Valido(linea, troncato && fine == dati.size())) {
+            utf8 = utf8 || std::any_of(linea.begin(), linea.end(), [](char c) {
+                       return static_cast<unsigned char>(c) >= 0x80;
+                   });
+            letto.testo += QString::fromUtf8(linea);
+        } else {
+            letto.righeWindows1252.append(riga);
+            letto.testo += daWindows1252(linea);
+        }
+        i = fine;
+    }
+    letto.codifica = utf8 ? Codifica::Mista : Codifica::Windows1252;
+    if (!utf8)
+        letto.righeWindows1252.clear();
+    return letto;
 }
 
 // The word without the characters that never reach a tile, cut to the length
 // bound before its last whole character.
-QString pulita(QStringView campo) {
+QString pulita(QStringView campo, bool& tagliata) {
     QString parola;
     parola.reserve(qMin(campo.size(), LettoreElenco::massimoCaratteri + 1));
     for (const QChar c : campo) {
@@ -99,7 +132,8 @@ QString pulita(QStringView campo) {
         if (!LettoreElenco::daTogliere(c))
             parola.append(c);
     }
-    if (parola.size() > LettoreElenco::massimoCaratteri) {
+    tagliata = parola.size() > LettoreElenco::massimoCaratteri;
+    if (tagliata) {
         qsizetype tenuti = LettoreElenco::massimoCaratteri;
         if (parola[tenuti].isLowSurrogate())
             --tenuti;
@@ -116,21 +150,21 @@ bool LettoreElenco::daTogliere(QChar c) {
         return false;
     if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
         return true; // C0 and C1 controls
-    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029;
+    // Format characters: soft hyphens, zero-width ones, direction marks, and
+    // the byte-order mark where files were joined.
+    return c.category() == QChar::Other_Format || u == 0x2028 || u == 0x2029;
 }
 
 bool LettoreElenco::margine(QChar c) {
-    return c.isSpace() || larghezzaZero(c);
+    return c.isSpace() || daTogliere(c);
 }
 
-std::optional<QString> LettoreElenco::decodifica(QByteArrayView dati, bool troncato,
-                                                 RisultatoLettura::Codifica& codifica) {
+std::optional<LettoreElenco::Testo> LettoreElenco::decodifica(QByteArrayView dati, bool troncato) {
     using Codifica = RisultatoLettura::Codifica;
     const bool utf16Le = dati.startsWith("\xFF\xFE");
     if (utf16Le || dati.startsWith("\xFE\xFF")) {
         // Notepad's "Unicode": NUL bytes are part of the encoding, NUL characters are not.
-        codifica = utf16Le ? Codifica::Utf16Le : Codifica::Utf16Be;
+        const Codifica codifica = utf16Le ? Codifica::Utf16Le : Codifica::Utf16Be;
         QByteArrayView corpo = dati.sliced(2);
         if (troncato && corpo.size() % 2 != 0)
             corpo.chop(1);
@@ -139,21 +173,16 @@ std::optional<QString> LettoreElenco::decodifica(QByteArrayView dati, bool tronc
         QString testo = decodificatore(corpo);
         if (testo.contains(QChar(0)))
             return std::nullopt;
-        return testo;
+        return Testo{testo, codifica, {}};
     }
     if (dati.contains('\0'))
         return std::nullopt;
     const QByteArrayView bom("\xEF\xBB\xBF");
-    if (dati.startsWith(bom)) {
-        codifica = Codifica::Utf8ConBom;
-        return QString::fromUtf8(dati.sliced(bom.size()));
-    }
-    if (utf8Valido(dati, troncato)) {
-        codifica = Codifica::Utf8;
-        return QString::fromUtf8(dati);
-    }
-    codifica = Codifica::Windows1252;
-    return daWindows1252(dati);
+    const bool conBom = dati.startsWith(bom);
+    const QByteArrayView corpo = conBom ? dati.sliced(bom.size()) : dati;
+    if (utf8Valido(corpo, troncato))
+        return Testo{QString::fromUtf8(corpo), conBom ? Codifica::Utf8ConBom : Codifica::Utf8, {}};
+    return perRiga(corpo, troncato, conBom);
 }
 
 QList<LettoreElenco::Campo> LettoreElenco::dividi(const QString& testo, int campi) {
@@ -185,8 +214,9 @@ QList<LettoreElenco::Campo> LettoreElenco::dividi(const QString& testo, int camp
             while (fine > inizio && bordo(testo[fine - 1]))
                 --fine;
         }
-        letti.append({tutto.sliced(partenza, pos - partenza),
-                      pulita(tutto.sliced(inizio, fine - inizio)), riga});
+        bool tagliata = false;
+        QString parola = pulita(tutto.sliced(inizio, fine - inizio), tagliata);
+        letti.append({tutto.sliced(partenza, pos - partenza), std::move(parola), riga, tagliata});
         if (pos < lunghezza) {
             const QChar separatore = testo[pos++];
             if (fineRiga(separatore))
@@ -200,19 +230,25 @@ QList<LettoreElenco::Campo> LettoreElenco::dividi(const QString& testo, int camp
 
 RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool troncato) {
     RisultatoLettura risultato;
-    const std::optional<QString> testo = decodifica(dati, troncato, risultato.codifica);
+    const std::optional<Testo> testo = decodifica(dati, troncato);
     if (!testo) {
         risultato.esito = Esito::NonTesto;
         return risultato;
     }
-    for (const Campo& campo : dividi(*testo, campi)) {
+    risultato.codifica = testo->codifica;
+    for (const Campo& campo : dividi(testo->testo, campi)) {
         risultato.puntoEVirgola = risultato.puntoEVirgola || campo.parola.contains(u';');
         risultato.tabulazione = risultato.tabulazione || campo.parola.contains(u'\t');
         risultato.campi.append(campo.parola);
     }
-    if (risultato.campi.size() < campi)
-        risultato.esito = troncato ? Esito::TroppoGrande : Esito::TroppoCorto;
+    risultato.esito = esito(risultato.campi.size(), campi, troncato);
     return risultato;
+}
+
+RisultatoLettura::Esito LettoreElenco::esito(qsizetype trovati, int campi, bool troncato) {
+    if (trovati >= campi)
+        return Esito::Letto;
+    return troncato ? Esito::TroppoGrande : Esito::TroppoCorto;
 }
 
 RisultatoLettura LettoreElenco::leggi(const QString& percorso, int campi) {

@@ -12,11 +12,13 @@
 // Fields end at a comma or at a line end (LF, CR or CRLF); blanks before a field
 // are skipped and blanks after an unquoted one dropped; a field in double quotes
 // keeps its commas. A UTF-16 file with its byte-order mark is read as UTF-16,
-// valid UTF-8 (with or without BOM) as UTF-8, anything else as Windows-1252.
-// What a pupil could not see never reaches a tile: every Unicode blank and the
-// zero-width characters around a word go, and control, direction and line
-// separator characters go wherever they are. Reading is bounded, so a huge or
-// binary file costs no more than a small list does.
+// valid UTF-8 (with or without BOM) as UTF-8, anything else line by line: a
+// line that is valid UTF-8 as UTF-8, the others as Windows-1252, so one line
+// added by an older editor does not garble the rest.
+// What a pupil could not see never reaches a tile: every Unicode blank goes
+// from around a word, and control, format (soft hyphen, zero-width, direction,
+// byte-order mark) and line separator characters go wherever they are. Reading
+// is bounded, so a huge or binary file costs no more than a small list does.
 class LettoreElenco final : public Elenchi {
 public:
     static constexpr qsizetype massimoByte = 1 << 20;
@@ -27,6 +29,14 @@ public:
         QStringView grezzo; // from the end of the previous field to its separator
         QString parola;
         int riga = 1;
+        bool tagliata = false; // longer than massimoCaratteri
+    };
+
+    // A file's text as the exercises read it.
+    struct Testo {
+        QString testo;
+        RisultatoLettura::Codifica codifica = RisultatoLettura::Codifica::Utf8;
+        QList<int> righeWindows1252; // with Codifica::Mista, from 1
     };
 
     // Opens regular files only, and never waits on a pipe or a device.
@@ -40,15 +50,16 @@ public:
     // went on beyond them. Letto, or why the file cannot be read.
     static RisultatoLettura::Esito carica(const QString& percorso, QByteArray& dati,
                                           bool& troncato);
-    // The two steps of analizza, for the list checker, which reports on what
-    // the file holds beside what is read from it. decodifica gives nothing for
-    // a file that is not text; the views in the fields point into testo.
-    static std::optional<QString> decodifica(QByteArrayView dati, bool troncato,
-                                             RisultatoLettura::Codifica& codifica);
+    // The steps of analizza, for the list checker, which reports on what the
+    // file holds beside what is read from it. decodifica gives nothing for a
+    // file that is not text; the views in the fields point into testo.
+    static std::optional<Testo> decodifica(QByteArrayView dati, bool troncato);
     static QList<Campo> dividi(const QString& testo, int campi);
+    // How a reading ends that found trovati of the campi asked for.
+    static RisultatoLettura::Esito esito(qsizetype trovati, int campi, bool troncato);
 
     // Characters taken out of a word wherever they stand.
     static bool daTogliere(QChar c);
-    // Characters taken off the ends of a word: blanks and zero-width ones.
+    // Characters taken off the ends of a word: blanks and those of daTogliere.
     static bool margine(QChar c);
 };

@@ -12,7 +12,14 @@ struct RisultatoLettura {
         TroppoCorto,  // fewer fields than asked for
         TroppoGrande, // the fields asked for are not within the bytes read
     };
-    enum class Codifica { Utf8, Utf8ConBom, Utf16Le, Utf16Be, Windows1252 };
+    enum class Codifica {
+        Utf8,
+        Utf8ConBom,
+        Utf16Le,
+        Utf16Be,
+        Windows1252,
+        Mista, // UTF-8 with some lines in Windows-1252, each line read in its own
+    };
 
     Esito esito = Esito::Letto;
     QStringList campi;

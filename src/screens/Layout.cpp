@@ -16,11 +16,6 @@ const QString dieciBlank(10, u' ');
 } // namespace
 
 // clang-format off
-const LayoutElenchi& FinestraElenchi() {
-    static const LayoutElenchi layout{.larghezza = 12300, .altezza = 9000};
-    return layout;
-}
-
 const LayoutAvvio& FormAvvio() {
     static const LayoutAvvio layout{
         .larghezza = 11355, .altezza = 8625,

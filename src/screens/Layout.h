@@ -80,14 +80,7 @@ struct LayoutMenu {
     std::array<Posto, 4> esercizi;
 };
 
-// The list checker's window, as it first opens; it can be resized.
-struct LayoutElenchi {
-    int larghezza = 0;
-    int altezza = 0;
-};
-
 namespace Layout {
-const LayoutElenchi& FinestraElenchi();
 const LayoutAvvio& FormAvvio();
 const LayoutMenu& FormMenu();
 const LayoutEsercizio& FormOrdina();

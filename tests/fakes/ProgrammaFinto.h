@@ -5,6 +5,7 @@
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
 #include "screens/StileTastiera.h"
+#include "variants/Esercizi.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -56,12 +57,13 @@ struct ProgrammaConFinestre : ProgrammaConFinti<Lettore> {
 // and with no draws scripted a turn deals the list in file order.
 struct ProgrammaFinto : ProgrammaConFinestre<> {
     ProgrammaFinto() {
-        for (const auto& [famiglia, quanti] : {std::pair{"a", 11}, {"b", 10}, {"c", 10}}) {
-            for (int n = 1; n <= quanti; ++n) {
+        for (const Variante& variante : Esercizi::tutti()) {
+            const ImpostazioniEsercizio& esercizio = variante.impostazioni;
+            for (int n = 1; n <= esercizio.numeroFile; ++n) {
                 QStringList parole;
                 for (int i = 0; i < 30; ++i)
                     parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
-                elenchi.metti(QStringLiteral("/prog/testi/%1%2.txt").arg(famiglia).arg(n), parole);
+                elenchi.metti(QStringLiteral("/prog/testi/") + esercizio.nomeElenco(n), parole);
             }
         }
     }
