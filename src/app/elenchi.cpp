@@ -6,6 +6,7 @@
 #include "controllo/ControlloElenchi.h"
 #include "controllo/FinestraControllo.h"
 #include "platform/CartellaProgramma.h"
+#include "platform/RigaDiComando.h"
 #include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
 #include "variants/Esercizi.h"
@@ -13,23 +14,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
-#include <QTextStream>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    bool finestra = false;
+    // With nowhere to write (started from the Windows desktop), the report
+    // can only be a window.
+    bool finestra = !RigaDiComando::terminale();
     for (int i = 1; i < argc; ++i)
         finestra = finestra || std::strcmp(argv[i], "--finestra") == 0;
     // The terminal report draws nothing, yet measures words in the windows'
     // font: the offscreen platform has the same fonts and needs no display, so
     // it works over ssh too.
-    const bool schermo = qEnvironmentVariableIsSet("DISPLAY") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-                         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    const bool schermo = RigaDiComando::schermo();
     if (!finestra || !schermo)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
@@ -71,42 +69,41 @@ int main(int argc, char* argv[]) {
         QStringLiteral("CARTELLA"),
         QStringLiteral("La cartella degli elenchi (se manca: testi, accanto al programma)."),
         QStringLiteral("[CARTELLA]"));
-    QTextStream uscita(stdout);
-    QTextStream errori(stderr);
     if (!opzioni.parse(applicazione->arguments()) || opzioni.positionalArguments().size() > 1) {
-        errori << (opzioni.errorText().isEmpty() ? QStringLiteral("Una cartella sola, per favore.")
-                                                 : Rapporto::visibile(opzioni.errorText()))
-               << "\n"
-               << opzioni.helpText();
+        RigaDiComando::scriviErrore((opzioni.errorText().isEmpty()
+                                         ? QStringLiteral("Una cartella sola, per favore.")
+                                         : Rapporto::visibile(opzioni.errorText())) +
+                                    u'\n' + opzioni.helpText());
         return 2;
     }
     if (opzioni.isSet(aiuto)) {
-        uscita << opzioni.helpText();
+        RigaDiComando::scrivi(opzioni.helpText());
         return 0;
     }
     if (opzioni.isSet(versione)) {
-        uscita << QCoreApplication::applicationName() << ' '
-               << QCoreApplication::applicationVersion() << '\n';
+        RigaDiComando::scrivi(QCoreApplication::applicationName() + u' ' +
+                              QCoreApplication::applicationVersion() + u'\n');
         return 0;
     }
     QString cartella;
     const std::optional<QString> propria = cartellaProgramma();
     if (!opzioni.positionalArguments().isEmpty()) {
         cartella = opzioni.positionalArguments().first();
-        // Names are bytes: one that does not read back as the bytes given
-        // would be looked for under another name, and wrongly called missing.
-        const QByteArray nome = QFile::encodeName(cartella);
-        if (std::none_of(argv + 1, argv + argc, [&](const char* a) { return nome == a; })) {
-            errori << QStringLiteral("Il nome della cartella %1 contiene caratteri che il "
-                                     "programma non sa leggere, come Sequenzio: rinominate la "
-                                     "cartella con lettere, numeri e spazi.\n")
-                          .arg(Rapporto::visibile(cartella));
+        // A name that did not arrive as typed would be looked for under
+        // another name, and wrongly called missing.
+        if (!RigaDiComando::argomentoIntatto(cartella, argc, argv)) {
+            RigaDiComando::scriviErrore(
+                QStringLiteral("Il nome della cartella %1 contiene caratteri che il "
+                               "programma non sa leggere, come Sequenzio: rinominate la "
+                               "cartella con lettere, numeri e spazi.\n")
+                    .arg(Rapporto::visibile(cartella)));
             return 2;
         }
     } else if (propria) {
         cartella = *propria + QStringLiteral("/testi");
     } else {
-        errori << "Non trovo la cartella del programma: indicate la cartella degli elenchi.\n";
+        RigaDiComando::scriviErrore(
+            u"Non trovo la cartella del programma: indicate la cartella degli elenchi.\n");
         return 2;
     }
     // The lists as shipped, where an installed checker finds them.
@@ -120,8 +117,8 @@ int main(int argc, char* argv[]) {
         return esito != 0 ? esito : vista.codiceUscita();
     }
     if (finestra)
-        errori << "Nessuno schermo grafico: il rapporto segue qui.\n";
+        RigaDiComando::scriviErrore(u"Nessuno schermo grafico: il rapporto segue qui.\n");
     const Rapporto rapporto = ControlloElenchi::controlla(cartella, originali);
-    uscita << rapporto.testo();
+    RigaDiComando::scrivi(rapporto.testo());
     return rapporto.codiceUscita();
 }

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// What a command-line program needs of the system: whether there is a terminal
+// and a screen, the arguments as typed, and text written in the encoding the
+// terminal shows, so that accents arrive intact.
+namespace RigaDiComando {
+
+// Whether there is a terminal, file or pipe to write to. A program started
+// from the Windows desktop has none; on Linux there always is one.
+bool terminale();
+// Whether a graphical session is announced (on Linux DISPLAY, WAYLAND_DISPLAY
+// or a chosen Qt platform; ssh and the text console announce none).
+bool schermo();
+// Whether argument n reached Qt as typed. On Linux names are bytes, and one
+// not in the system's encoding would be looked for under another name.
+bool argomentoIntatto(const QString& letto, int argc, const char* const* argv);
+
+void scrivi(QStringView testo);
+void scriviErrore(QStringView testo);
+
+} // namespace RigaDiComando
