@@ -14,10 +14,12 @@ if(WIN32)
     # Windows: one folder, as the installer and the portable zip ship it. The
     # lists also come as a read-only copy, so a teacher can always get the
     # shipped ones back; Notepad opens the guide and the licence as .txt.
-    install(TARGETS sequenzio sequenzio-elenchi sequenzio-elenchi-console RUNTIME DESTINATION .)
+    install(TARGETS sequenzio sequenzio-elenchi sequenzio-elenchi-console sequenzio-lim
+            RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni ${PROJECT_SOURCE_DIR}/data/testi
             DESTINATION .)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi/ DESTINATION testi-originali)
+    target_compile_definitions(sequenzio-elenchi PRIVATE SEQUENZIO_ORIGINALI="testi-originali")
     install(FILES ${PROJECT_SOURCE_DIR}/LEGGIMI.md DESTINATION . RENAME LEGGIMI.txt)
     install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION . RENAME LICENZA.txt)
     return()
