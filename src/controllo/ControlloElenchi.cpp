@@ -3,6 +3,7 @@
 
 #include "exercise/OrdineAlfabetico.h"
 #include "platform/LettoreElenco.h"
+#include "platform/RigaDiComando.h"
 #include "screens/Disegno.h"
 #include "screens/Layout.h"
 #include "variants/AlfabetoItaliano.h"
@@ -564,13 +565,9 @@ Rapporto controlla(const QString& cartella, const QString& originali) {
             const QFileInfo presente(dir.filePath(elenco.nome));
             if (guasto && dir.exists() && (!presente.exists() || presente.isFile()) &&
                 !originali.isEmpty() && QFileInfo(spediti.filePath(elenco.nome)).isFile())
-                elenco.ripristino =
-                    QStringLiteral("%1cp %2 %3/")
-                        .arg(rapporto.scrivibile && (!presente.exists() || presente.isWritable())
-                                 ? QString()
-                                 : QStringLiteral("sudo "),
-                             Rapporto::perShell(spediti.filePath(elenco.nome)),
-                             Rapporto::perShell(rapporto.cartella));
+                elenco.ripristino = RigaDiComando::comandoCopia(
+                    spediti.filePath(elenco.nome), rapporto.cartella,
+                    !rapporto.scrivibile || (presente.exists() && !presente.isWritable()));
             letti.append(elenco.nome);
             rapporto.file.append(elenco);
         }

@@ -2,6 +2,7 @@
 #include "controllo/Rapporto.h"
 
 #include "platform/LettoreElenco.h"
+#include "platform/RigaDiComando.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -71,9 +72,10 @@ QString Rapporto::testo() const {
     if (!scrivibile)
         uscita += QStringLiteral("Il vostro account può leggere questa cartella ma non cambiarla: "
                                  "per modificare un elenco servono i permessi di amministratore "
-                                 "(per esempio sudo nano %1), oppure chiedete a chi gestisce "
+                                 "(per esempio %1), oppure chiedete a chi gestisce "
                                  "il computer.\n")
-                      .arg(visibile(perShell(cartella + QStringLiteral("/a1.txt"))));
+                      .arg(visibile(RigaDiComando::comandoModificaDaAmministratore(
+                          cartella + QStringLiteral("/a1.txt"))));
     uscita += u'\n';
     for (const Segnalazione& segnalazione : generali)
         uscita += riga(segnalazione);
@@ -113,13 +115,4 @@ QString Rapporto::visibile(QStringView testo) {
             vista += c;
     }
     return vista;
-}
-
-QString Rapporto::perShell(const QString& percorso) {
-    static const QRegularExpression semplice(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
-    const QString nativo = QDir::toNativeSeparators(percorso);
-    if (semplice.match(nativo).hasMatch())
-        return nativo;
-    QString citato = nativo;
-    return u'\'' + citato.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }

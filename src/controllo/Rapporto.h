@@ -38,6 +38,4 @@ struct Rapporto {
     // cannot be seen shows as a dot, so nothing reaches a terminal that could
     // drive it, and no line end can fake a line of the report.
     static QString visibile(QStringView testo);
-    // A path as a command line needs it, quoted where a shell would split it.
-    static QString perShell(const QString& percorso);
 };

@@ -19,6 +19,12 @@ bool schermo();
 // not in the system's encoding would be looked for under another name.
 bool argomentoIntatto(const QString& letto, int argc, const char* const* argv);
 
+// The command, for the system's own shell, that copies file into cartella;
+// amministratore when the account cannot write there.
+QString comandoCopia(const QString& file, const QString& cartella, bool amministratore);
+// How one edits a file the account cannot change, as an example to show.
+QString comandoModificaDaAmministratore(const QString& file);
+
 void scrivi(QStringView testo);
 void scriviErrore(QStringView testo);
 

@@ -2,6 +2,7 @@
 #include "platform/RigaDiComando.h"
 
 #include <QByteArray>
+#include <QDir>
 
 #include <windows.h>
 
@@ -65,6 +66,22 @@ bool RigaDiComando::schermo() {
 bool RigaDiComando::argomentoIntatto(const QString&, int, const char* const*) {
     // Qt reads the arguments from the UTF-16 command line: nothing is lost.
     return true;
+}
+
+QString RigaDiComando::comandoCopia(const QString& file, const QString& cartella,
+                                    bool amministratore) {
+    const QString comando =
+        QStringLiteral("copy \"%1\" \"%2\\\"")
+            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(cartella));
+    return amministratore ? comando + QStringLiteral(" (nel Prompt dei comandi aperto con \"Esegui "
+                                                     "come amministratore\")")
+                          : comando;
+}
+
+QString RigaDiComando::comandoModificaDaAmministratore(const QString& file) {
+    return QStringLiteral("notepad \"%1\" nel Prompt dei comandi aperto con \"Esegui come "
+                          "amministratore\"")
+        .arg(QDir::toNativeSeparators(file));
 }
 
 void RigaDiComando::scrivi(QStringView testo) {
