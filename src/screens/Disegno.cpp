@@ -21,7 +21,10 @@ int pixel(int twips) {
 }
 
 QFont carattere(double punti) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    // Where Arial itself is missing (Wine, a bare Windows test machine), its
+    // metric twin keeps every width the same.
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setBold(true);
     font.setPixelSize(qRound(punti * 96.0 / 72.0));
     return font;
