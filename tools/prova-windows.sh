@@ -95,8 +95,10 @@ gioca "$installata" installato
 
 # The list checker from cmd, as a teacher would type it: the report, with its
 # accents, and the exit status.
-rapporto=$(cd "$installata" && wine cmd /c 'sequenzio-elenchi & echo esito=%ERRORLEVEL%' 2>/dev/null | tr -d '\r')
-grep -q 'esito=0' <<<"$rapporto" || guasto "checker from cmd: $rapporto"
+rapporto=$(cd "$installata" && wine cmd /c 'sequenzio-elenchi & echo esito=%ERRORLEVEL%' 2>/dev/null |
+    tr -d '\r' || true)
+grep -q 'a1.txt: UTF-8, 20 parole lette' <<<"$rapporto" || guasto "checker from cmd: $rapporto"
+grep -q 'esito=0' <<<"$rapporto" || guasto "checker from cmd: not status 0: $(tail -n 3 <<<"$rapporto")"
 
 # A teacher changes a list; uninstalling keeps it and takes the rest.
 printf 'GIRAFFA\r\n' >>"$installata/testi/a1.txt"

@@ -25,11 +25,11 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         finestra = finestra || std::strcmp(argv[i], "--finestra") == 0;
     // The terminal report draws nothing, yet measures words in the windows'
-    // font: the offscreen platform has the same fonts and needs no display, so
-    // it works over ssh too.
+    // font, on a platform that opens no window and, on Linux, needs no display,
+    // so it works over ssh too.
     const bool schermo = RigaDiComando::schermo();
     if (!finestra || !schermo)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        RigaDiComando::senzaFinestre();
     else
         SenzaBus::evitaAvvioAutomatico();
     // 2, as for any check that could not be made: 1 would read as lists that

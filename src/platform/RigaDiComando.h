@@ -15,6 +15,11 @@ bool terminale();
 // Whether a graphical session is announced (on Linux DISPLAY, WAYLAND_DISPLAY
 // or a chosen Qt platform; ssh and the text console announce none).
 bool schermo();
+// Readies Qt, before its application object, for a program that measures text
+// but shows no window: on Linux the offscreen platform, which needs no display
+// and has the same fonts; on Windows the desktop's own, whose fonts are the
+// system's (offscreen there would have none).
+void senzaFinestre();
 // Whether argument n reached Qt as typed. On Linux names are bytes, and one
 // not in the system's encoding would be looked for under another name.
 bool argomentoIntatto(const QString& letto, int argc, const char* const* argv);

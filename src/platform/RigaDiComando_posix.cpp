@@ -37,6 +37,10 @@ bool RigaDiComando::schermo() {
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
+void RigaDiComando::senzaFinestre() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 bool RigaDiComando::argomentoIntatto(const QString& letto, int argc, const char* const* argv) {
     const QByteArray nome = QFile::encodeName(letto);
     return std::any_of(argv + 1, argv + argc, [&](const char* a) { return nome == a; });

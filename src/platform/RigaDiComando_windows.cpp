@@ -63,6 +63,8 @@ bool RigaDiComando::schermo() {
     return true; // every Windows session has its desktop
 }
 
+void RigaDiComando::senzaFinestre() {}
+
 bool RigaDiComando::argomentoIntatto(const QString&, int, const char* const*) {
     // Qt reads the arguments from the UTF-16 command line: nothing is lost.
     return true;
