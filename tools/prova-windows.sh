@@ -98,11 +98,15 @@ gioca "$installata" installato
 rapporto=$(cd "$installata" && wine cmd /c 'sequenzio-elenchi & echo esito=%ERRORLEVEL%' 2>/dev/null |
     tr -d '\r' || true)
 grep -q 'a1.txt: UTF-8, 20 parole lette' <<<"$rapporto" || guasto "checker from cmd: $rapporto"
-grep -q 'esito=0' <<<"$rapporto" || guasto "checker from cmd: not status 0: $(tail -n 3 <<<"$rapporto")"
+# Windows draws a word a pixel narrower or wider here and there, so a warning
+# about a width may differ from Linux; an error may not.
+grep -Eq 'esito=[01]$' <<<"$rapporto" || guasto "checker from cmd: $(tail -n 3 <<<"$rapporto")"
 
 # A teacher changes a list; uninstalling keeps it and takes the rest.
 printf 'GIRAFFA\r\n' >>"$installata/testi/a1.txt"
-wine "$installata/disinstalla.exe" /S "_?=C:\\Program Files\\Sequenzio"
+# The uninstaller runs on from a copy of itself: wait for every Windows process.
+wine "$installata/disinstalla.exe" /S
+/usr/lib/wine/wineserver -w
 [ -f "$installata/testi/a1.txt" ] || guasto "uninstaller: the changed list is gone"
 for file in sequenzio.exe testi/a2.txt testi-originali/a1.txt suoni; do
     [ ! -e "$installata/$file" ] || guasto "uninstaller: $file is still there"

@@ -13,6 +13,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export WINELOADER=/usr/lib/wine/wine64
 wine=/usr/lib/wine/wine64
+# Wine keeps QT_* variables from Windows programs (they are meant for the
+# Linux Qt) but hands on WINEQT_* under their own names.
+for variabile in $(compgen -e | grep '^QT_' || true); do
+    export "WINE$variabile=${!variabile}"
+done
 if [ ! -f "$WINEPREFIX/.sequenzio" ]; then
     mkdir -p "$WINEPREFIX"
     # One maker at a time: tests start in parallel.
