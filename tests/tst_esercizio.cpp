@@ -422,7 +422,7 @@ void TestEsercizio::elencoDifettoso() {
     visita.elenchi.file[a1] = guasto;
     visita.esercizio->OpQuante_Click(3);
     QCOMPARE(visita.avvisi.mostrate.size(), 1);
-    QCOMPARE(visita.avvisi.mostrate.first().testo, messaggio);
+    QCOMPARE(QDir::fromNativeSeparators(visita.avvisi.mostrate.first().testo), messaggio);
     QVERIFY(!visita.guscio.registro.contains("TornaAlMenu"));
     QVERIFY(!visita.esercizio->lasciata());
     QCOMPARE(visita.guscio.condivisi.NumeroEsatti, 1);
