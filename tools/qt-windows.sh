@@ -108,6 +108,6 @@ touch qt/.completo
 rm -rf "$destinazione"
 mv qt "$destinazione"
 cd "$cache"
-rm -rf "$(readlink -f "$lavoro")" "$lavoro"
+rm -rf "$lavoro"
 echo "Qt $qt_versione for Windows built in $((SECONDS - inizio)) s" >&2
 echo "$destinazione"
