@@ -57,3 +57,7 @@ OpzioneQuante::OpzioneQuante(const QString& testo, QWidget* genitore)
     }();
     Q_UNUSED(installata)
 }
+
+bool OpzioneQuante::hitButton(const QPoint& punto) const {
+    return rect().contains(punto);
+}
