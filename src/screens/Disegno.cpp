@@ -27,6 +27,9 @@ QFont carattere(double punti) {
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setBold(true);
     font.setPixelSize(qRound(punti * 96.0 / 72.0));
+    // Letters keep their drawn widths, as Linux desktops show them; Windows'
+    // full hinting would widen some words by a pixel and shrink them on their tiles.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
