@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SenzaSchermo.h"
+#include "platform/RigaDiComando.h"
 
 #include <QList>
 #include <QMutex>
 #include <QString>
 
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -27,9 +27,10 @@ int uscitaSenzaSchermo = 1;
 void trattieni(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
     if (tipo == QtFatalMsg) {
         // The only fatal message while the application starts is Qt's own
-        // "no platform could be initialized".
-        std::fputs(spiegazione, stderr);
-        std::fputc('\n', stderr);
+        // "no platform could be initialized". Written as the checker writes
+        // its report, in the console's encoding and line ends.
+        RigaDiComando::terminale();
+        RigaDiComando::scriviErrore(QString::fromUtf8(spiegazione) + u'\n');
         std::_Exit(uscitaSenzaSchermo); // nothing half-built to tear down, and no core
     }
     const QMutexLocker blocco(&guardia);
