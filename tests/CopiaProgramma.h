@@ -1,20 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <psapi.h>
+#else
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+
+// Windows keeps its named pipes under \\.\pipe\, so no list or sound can be one.
+#ifdef Q_OS_WIN
+inline constexpr bool fifoPossibili = false;
+#else
+inline constexpr bool fifoPossibili = true;
+#endif
+inline constexpr char senzaFifo[] = "a Windows folder holds no named pipes";
+
+// A named pipe in a file's place, where the system has them.
+inline bool fifoAlPosto(const QString& percorso) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(percorso)
+    return false;
+#else
+    return QFile::remove(percorso) && ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;
+#endif
+}
 
 // Resident memory of this process in KiB: "VmRSS:" now, "VmHWM:" at its peak
-// since the last azzeraPicco().
+// since the last azzeraPicco(). Windows keeps the peak since the start.
 inline qint64 memoria(QByteArrayView voce) {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS contatori{};
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &contatori, sizeof contatori))
+        return -1;
+    return qint64(voce == "VmHWM:" ? contatori.PeakWorkingSetSize : contatori.WorkingSetSize) /
+           1024;
+#else
     QFile stato(QStringLiteral("/proc/self/status"));
     if (!stato.open(QIODevice::ReadOnly))
         return -1;
@@ -23,6 +56,7 @@ inline qint64 memoria(QByteArrayView voce) {
             return riga.mid(voce.size()).trimmed().split(' ').first().toLongLong();
     }
     return -1;
+#endif
 }
 inline void azzeraPicco() {
     QFile picco(QStringLiteral("/proc/self/clear_refs"));
@@ -33,7 +67,9 @@ inline void azzeraPicco() {
 // A copy of the program's folder (testi/ and suoni/ from data/) in a temporary
 // directory. Once frozen it is read-only for everyone and watched, so a test can
 // show that the program changed nothing in it and opened nothing for writing
-// (the watch sees that even for root, whom the permissions do not stop).
+// (the watch sees that even for root, whom the permissions do not stop). On
+// Windows the read-only files refuse every writer, and the folder is compared
+// with itself before and after.
 class CopiaProgramma {
 public:
     CopiaProgramma() {
@@ -45,8 +81,10 @@ public:
         }
     }
     ~CopiaProgramma() {
+#ifndef Q_OS_WIN
         if (inotify_ >= 0)
             ::close(inotify_);
+#endif
         // Writable again, or the temporary folder could not be removed.
         for (const QString& voce : tutti())
             QFile::setPermissions(voce,
@@ -55,9 +93,15 @@ public:
     CopiaProgramma(const CopiaProgramma&) = delete;
     CopiaProgramma& operator=(const CopiaProgramma&) = delete;
 
-    bool valida() const { return cartella_.isValid(); }
-    QString percorso() const { return cartella_.path(); }
-    QString file(const QString& relativo) const { return cartella_.filePath(relativo); }
+    bool valida() const {
+        return cartella_.isValid();
+    }
+    QString percorso() const {
+        return cartella_.path();
+    }
+    QString file(const QString& relativo) const {
+        return cartella_.filePath(relativo);
+    }
 
     void scrivi(const QString& relativo, const QByteArray& dati, int volte = 1) {
         QFile f(file(relativo));
@@ -72,6 +116,8 @@ public:
         for (const QString& voce : tutti())
             QFile::setPermissions(voce, QFile::permissions(voce) & ~scrittura);
         prima_ = istantanea();
+        congelata_ = true;
+#ifndef Q_OS_WIN
         inotify_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         const uint32_t maschera = IN_CLOSE_WRITE | IN_MODIFY | IN_CREATE | IN_DELETE | IN_ATTRIB |
                                   IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
@@ -79,13 +125,17 @@ public:
             if (QFileInfo(voce).isDir())
                 inotify_add_watch(inotify_, QFile::encodeName(voce).constData(), maschera);
         }
+#endif
     }
 
     // What happened in the folder since it was frozen: one line per change.
     QStringList cambiamenti() {
         QStringList visti;
+        if (!congelata_)
+            return {QStringLiteral("cartella mai congelata")};
+#ifndef Q_OS_WIN
         if (inotify_ < 0)
-            return {QStringLiteral("cartella mai congelata o inotify non disponibile")};
+            return {QStringLiteral("inotify non disponibile")};
         alignas(inotify_event) char buffer[8192];
         for (;;) {
             const ssize_t letti = ::read(inotify_, buffer, sizeof buffer);
@@ -99,6 +149,7 @@ public:
                 pos += qsizetype(sizeof(inotify_event)) + evento->len;
             }
         }
+#endif
         const QMap<QString, QString> dopo = istantanea();
         for (auto i = prima_.cbegin(); i != prima_.cend(); ++i) {
             if (dopo.value(i.key()) != i.value())
@@ -123,24 +174,23 @@ private:
         return percorsi;
     }
 
-    // Name, size, modification time to the nanosecond and mode of everything.
+    // Name, size, modification time and permissions of everything.
     QMap<QString, QString> istantanea() const {
         QMap<QString, QString> voci;
         const QDir radice(percorso());
         for (const QString& voce : tutti()) {
-            struct stat s {};
-            if (::lstat(QFile::encodeName(voce).constData(), &s) != 0)
-                continue;
-            voci.insert(radice.relativeFilePath(voce), QStringLiteral("%1 byte, %2.%3, modo %4")
-                                                           .arg(qint64(s.st_size))
-                                                           .arg(qint64(s.st_mtim.tv_sec))
-                                                           .arg(qint64(s.st_mtim.tv_nsec))
-                                                           .arg(uint(s.st_mode), 0, 8));
+            const QFileInfo info(voce);
+            voci.insert(radice.relativeFilePath(voce),
+                        QStringLiteral("%1 byte, %2, permessi %3")
+                            .arg(info.size())
+                            .arg(info.lastModified().toString(Qt::ISODateWithMs))
+                            .arg(int(info.permissions()), 0, 16));
         }
         return voci;
     }
 
     QTemporaryDir cartella_;
     QMap<QString, QString> prima_;
+    bool congelata_ = false;
     int inotify_ = -1;
 };

@@ -2,11 +2,16 @@
 #include "platform/LettoreElenco.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 using Esito = RisultatoLettura::Esito;
 Q_DECLARE_METATYPE(RisultatoLettura::Esito)
@@ -123,8 +128,14 @@ void TestLettore::file_data() {
     QTest::newRow("file mancante") << "a2.txt" << Esito::Mancante;
     QTest::newRow("cartella al posto del file") << "cartella" << Esito::Illeggibile;
     // Opening either would wait for a writer, or read for ever.
+#ifdef Q_OS_WIN
+    // Windows keeps them outside every folder, by these names.
+    QTest::newRow("pipe con nome") << "//./pipe/sequenzio-tst-lettore" << Esito::Illeggibile;
+    QTest::newRow("dispositivo") << "//./NUL" << Esito::Illeggibile;
+#else
     QTest::newRow("pipe con nome") << "pipe" << Esito::Illeggibile;
     QTest::newRow("dispositivo") << "dispositivo" << Esito::Illeggibile;
+#endif
 }
 
 void TestLettore::file() {
@@ -137,10 +148,18 @@ void TestLettore::file() {
     scritto.write("uno\ndue\n");
     scritto.close();
     QVERIFY(QDir(cartella.path()).mkdir("cartella"));
+#ifdef Q_OS_WIN
+    const HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\sequenzio-tst-lettore", PIPE_ACCESS_DUPLEX,
+                                         PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    QVERIFY(pipe != INVALID_HANDLE_VALUE);
+    const auto chiudi = qScopeGuard([pipe] { CloseHandle(pipe); });
+#else
     QCOMPARE(::mkfifo(QFile::encodeName(cartella.filePath("pipe")).constData(), 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), cartella.filePath("dispositivo")));
+#endif
     LettoreElenco lettore;
-    QCOMPARE(lettore.leggi(cartella.filePath(nome), 2).esito, esito);
+    const QString percorso = QDir::isAbsolutePath(nome) ? nome : cartella.filePath(nome);
+    QCOMPARE(lettore.leggi(percorso, 2).esito, esito);
 }
 
 void TestLettore::fileEnorme() {

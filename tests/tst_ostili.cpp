@@ -26,8 +26,6 @@
 
 #include <memory>
 
-#include <sys/stat.h>
-
 #ifdef Q_OS_LINUX
 #include "platform/CartellaProgramma_linux.h"
 #endif
@@ -207,8 +205,9 @@ void TestOstili::elenchi() {
         QVERIFY(QDir().mkdir(copia.file(bersaglio)));
         break;
     case Azione::FifoAlPosto:
-        QVERIFY(QFile::remove(copia.file(bersaglio)));
-        QVERIFY(mkfifo(QFile::encodeName(copia.file(bersaglio)).constData(), 0644) == 0);
+        if (!fifoPossibili)
+            QSKIP(senzaFifo);
+        QVERIFY(fifoAlPosto(copia.file(bersaglio)));
         break;
     }
     copia.congela();
@@ -328,9 +327,11 @@ void TestOstili::suoni() {
             copia.scrivi(suono, contenuto);
         if (azione == Azione::CartellaAlPosto)
             QVERIFY(QFile::remove(copia.file(suono)) && QDir().mkdir(copia.file(suono)));
-        if (azione == Azione::FifoAlPosto)
-            QVERIFY(QFile::remove(copia.file(suono)) &&
-                    mkfifo(QFile::encodeName(copia.file(suono)).constData(), 0644) == 0);
+        if (azione == Azione::FifoAlPosto) {
+            if (!fifoPossibili)
+                QSKIP(senzaFifo);
+            QVERIFY(fifoAlPosto(copia.file(suono)));
+        }
     }
     if (azione == Azione::Togli)
         QVERIFY(QDir(copia.file(QStringLiteral("suoni"))).removeRecursively());
@@ -419,6 +420,9 @@ void TestOstili::senzaSchermo_data() {
 // The real program on a computer with no screen ends with one line that says
 // why and status 1, not with an abort and a core.
 void TestOstili::senzaSchermo() {
+#ifdef Q_OS_WIN
+    QSKIP("every Windows session has its desktop");
+#else
     QFETCH(QStringList, ambiente);
     QProcessEnvironment variabili = QProcessEnvironment::systemEnvironment();
     for (const QString& voce : ambiente) {
@@ -439,6 +443,7 @@ void TestOstili::senzaSchermo() {
     QCOMPARE(righe.size(), 1);
     QVERIFY2(righe.first().startsWith("Sequenzio ha bisogno di uno schermo grafico: "),
              righe.first().constData());
+#endif
 }
 
 void TestOstili::senzaBus_data() {
@@ -457,6 +462,9 @@ void TestOstili::senzaBus_data() {
 
 // With no session bus, libdbus would start one that outlives the program.
 void TestOstili::senzaBus() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows programs have no session bus to start");
+#endif
     QFETCH(QByteArray, bus);
     QFETCH(QByteArray, schermo);
     QFETCH(QByteArray, atteso);
