@@ -101,6 +101,30 @@ grep -q 'a1.txt: UTF-8, 20 parole lette' <<<"$rapporto" || guasto "checker from 
 grep -q 'tutto a posto' <<<"$rapporto" && grep -q 'esito=0$' <<<"$rapporto" ||
     guasto "checker from cmd: $(tail -n 3 <<<"$rapporto")"
 
+# The checker from its Start-menu entry, started by the shell with no console:
+# the report in a window, which closes with status 0 on the shipped lists.
+voce='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sequenzio\Controlla gli elenchi di Sequenzio.lnk'
+wine start /wait "$voce" >/dev/null 2>&1 &
+avvio=$!
+controllo=""
+for _ in $(seq 200); do
+    controllo=$(xdotool search --onlyvisible --name '^Controlla gli elenchi di Sequenzio$' 2>/dev/null |
+        tail -n 1 || true)
+    [ -n "$controllo" ] && break
+    sleep 0.1
+done
+if [ -z "$controllo" ]; then
+    guasto "checker from the Start menu: no window"
+    kill "$avvio" 2>/dev/null || true
+else
+    sleep 1
+    foto "$controllo" installato-elenchi.png >/dev/null
+    xdotool windowactivate --sync "$controllo" key alt+F4
+    esito=0
+    wait "$avvio" || esito=$?
+    [ "$esito" -eq 0 ] || guasto "checker from the Start menu: status $esito"
+fi
+
 # A teacher changes a list; uninstalling keeps it and takes the rest.
 printf 'GIRAFFA\r\n' >>"$installata/testi/a1.txt"
 # The uninstaller runs on from a copy of itself: wait for every Windows process.
