@@ -11,6 +11,7 @@
 
 #include <QProcess>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_WIN
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum class Azione { Scrivi, Togli, Pipe, Collega };
+enum class Azione { Scrivi, Togli, Rinomina, Pipe, Collega };
 
 // A shipped list with its line k (from 1) replaced.
 QByteArray conRiga(const char* nome, int k, const QByteArray& riga) {
@@ -142,6 +143,16 @@ void TestControllo::segnalazioni_data() {
          "Per rimettere l'elenco originale: ");
     riga("cartella collegata", Azione::Collega, "collegamento", {}, 0, 0, "/testi\n");
     scritto("mai letto", "a12.txt", spedito("a1.txt"), 1, 1, "«a12.txt» non viene mai letto");
+    scritto("estensione doppia", "a3.txt.txt", spedito("a3.txt"), 1, 1,
+            "Rinominatelo «a3.txt», cioè «a3» dove Windows nasconde l'estensione");
+    // Windows finds a file whatever the case of its name, Linux only as written.
+    QTemporaryDir prova;
+    QFile(prova.filePath("x")).open(QIODevice::WriteOnly);
+    if (QFile::exists(prova.filePath("X")))
+        riga("nome in maiuscole", Azione::Rinomina, "A4.TXT", {}, 0, 0, "a4.txt: UTF-8");
+    else
+        riga("nome in maiuscole", Azione::Rinomina, "A4.TXT", {}, 2, 2,
+             "«A4.TXT» non viene mai letto");
     scritto("Blocco note Unicode", "b1.txt",
             QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
                 .encode(QString::fromUtf8(spedito("b1.txt"))),
@@ -165,6 +176,14 @@ void TestControllo::segnalazioni() {
     case Azione::Togli:
         QVERIFY(QFile::remove(copia.file(relativo)));
         break;
+    case Azione::Rinomina: {
+        // By way of another name: where case does not count, a rename to the
+        // same name in capitals changes nothing.
+        const QString via = copia.file(QStringLiteral("via"));
+        QVERIFY(QFile::rename(copia.file(relativo.toLower()), via));
+        QVERIFY(QFile::rename(via, copia.file(relativo)));
+        break;
+    }
     case Azione::Pipe:
         if (!fifoPossibili)
             QSKIP(senzaFifo);

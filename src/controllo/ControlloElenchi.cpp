@@ -582,14 +582,32 @@ Rapporto controlla(const QString& cartella, const QString& originali) {
     }
     const QRegularExpression simile(QStringLiteral("^(%1)\\d+(\\..*)?$").arg(prefissi.join(u'|')),
                                     QRegularExpression::CaseInsensitiveOption);
-    for (const QString& nome :
-         dir.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name)) {
-        if (simile.match(nome).hasMatch() && !letti.contains(nome))
-            rapporto.generali.append(
-                {Segnalazione::Gravita::Avviso,
-                 QStringLiteral("%1 non viene mai letto: gli esercizi leggono solo i file "
-                                "%2, scritti così")
-                     .arg(citata(nome), nomiLetti.join(QStringLiteral(", ")))});
+    const QStringList presenti =
+        dir.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    for (const QString& nome : presenti) {
+        if (!simile.match(nome).hasMatch() || letti.contains(nome))
+            continue;
+        // Where names are found whatever their case (Windows, a USB stick), the
+        // exercise opens this very file under the name it looks for.
+        const QString minuscolo = nome.toLower();
+        if (letti.contains(minuscolo) && !presenti.contains(minuscolo) &&
+            QFileInfo::exists(dir.filePath(minuscolo)))
+            continue;
+        // Windows hides the .txt it adds to a name typed as "a3.txt".
+        const QString senzaTxt = nome.chopped(qMin<qsizetype>(4, nome.size()));
+        const bool txtDoppio = nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) &&
+                               letti.contains(senzaTxt.toLower());
+        rapporto.generali.append(
+            {Segnalazione::Gravita::Avviso,
+             txtDoppio ? QStringLiteral("%1 non viene mai letto: il nome finisce con .txt due "
+                                        "volte, perché Windows aggiunge .txt senza mostrarlo. "
+                                        "Rinominatelo %2, cioè %3 dove Windows nasconde "
+                                        "l'estensione")
+                             .arg(citata(nome), citata(senzaTxt.toLower()),
+                                  citata(senzaTxt.chopped(4).toLower()))
+                       : QStringLiteral("%1 non viene mai letto: gli esercizi leggono solo i "
+                                        "file %2, scritti così")
+                             .arg(citata(nome), nomiLetti.join(QStringLiteral(", ")))});
     }
     return rapporto;
 }
