@@ -7,12 +7,10 @@
 #include "app/SenzaSchermo.h"
 #include "platform/Collocazione.h"
 #include "platform/SenzaBus.h"
-#include "screens/Disegno.h"
 #include "screens/Layout.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -27,24 +25,6 @@ namespace {
 // the thickest frame of the usual desktops at their normal size: a 31 px title
 // bar with 8 px borders (Windows 10 and 11), 37 px (GNOME), 21 px (openbox).
 const QSize corniceStimata(16, 40);
-
-// The smallest rectangle that holds every window of the program, at factor 1.
-QSize finestraPiuGrande() {
-    QMenuBar barra;
-    barra.addAction(QStringLiteral("Controllo"));
-    const int menu = barra.sizeHint().height();
-    QSize piuGrande;
-    const auto tieni = [&](int larghezza, int altezza, int sopra) {
-        piuGrande =
-            piuGrande.expandedTo(QSize(Disegno::pixel(larghezza), Disegno::pixel(altezza) + sopra));
-    };
-    tieni(Layout::FormAvvio().larghezza, Layout::FormAvvio().altezza, 0);
-    tieni(Layout::FormMenu().larghezza, Layout::FormMenu().altezza, 0);
-    for (const LayoutEsercizio* esercizio : {&Layout::FormOrdina(), &Layout::FormOrdina1(),
-                                             &Layout::FormOrdina2(), &Layout::FormOrdina3()})
-        tieni(esercizio->larghezza, esercizio->altezza, menu);
-    return piuGrande;
-}
 
 } // namespace
 
@@ -62,7 +42,7 @@ int main(int argc, char* argv[]) {
 
     double fattore = 1;
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        fattore = Collocazione::fattoreScala(finestraPiuGrande(), corniceStimata,
+        fattore = Collocazione::fattoreScala(Layout::finestraPiuGrande(), corniceStimata,
                                              schermo->availableGeometry().size(), 0.05);
     // Only the program beside this one: never one found on PATH or in the
     // current folder.
