@@ -5,13 +5,13 @@
 // scale factor.
 
 #include "app/SenzaSchermo.h"
+#include "platform/AvvisoDiSistema.h"
 #include "platform/Collocazione.h"
 #include "platform/SenzaBus.h"
 #include "screens/Layout.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
         "La partenza per la lavagna ha bisogno di uno schermo grafico: avviatela dal menu, in "
         "una sessione grafica.",
         1);
-    QApplication applicazione(argc, argv);
+    // Qt Gui alone: this program shows no window of its own.
+    QGuiApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));
 
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
                            "cartella %1. Reinstallate Sequenzio.")
                 .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
         std::fprintf(stderr, "%s\n", qPrintable(avviso));
-        QMessageBox::warning(nullptr, QStringLiteral("Sequenzio"), avviso);
+        AvvisoDiSistema::mostra(avviso);
         return 1;
     }
     std::printf("QT_SCALE_FACTOR=%s\n", qPrintable(QString::number(fattore, 'f', 2)));
