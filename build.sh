@@ -24,9 +24,10 @@ pacchetti+=(build-essential)
 case "${1:-run}" in
 windows | test-windows)
     # Qt for Windows is built from Debian's source with Debian's own Qt tools;
-    # Wine runs the tests and the trials in a virtual screen.
+    # ImageMagick draws the programs' icon and photographs the trials; Wine runs
+    # the tests and the trials in a virtual screen.
     pacchetti+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools nsis zip
-        unzip wine64 xvfb openbox xdotool x11-utils imagemagick)
+        unzip wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick)
     ;;
 esac
 mancanti=()

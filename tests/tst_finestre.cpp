@@ -6,6 +6,7 @@
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
 #include "screens/FinestraEsercizio.h"
+#include "screens/Layout.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
 
@@ -64,6 +65,7 @@ private slots:
     void seguonoLoSchermo();
     void fattoreScala_data();
     void fattoreScala();
+    void finestraPiuGrande();
     void paroleLunghe_data();
     void paroleLunghe();
     void paroleComeScritte_data();
@@ -475,6 +477,21 @@ void TestFinestre::fattoreScala() {
     QFETCH(QSize, disponibile);
     QFETCH(double, fattore);
     QCOMPARE(Collocazione::fattoreScala(QSize(814, 733), QSize(2, 21), disponibile, 0.05), fattore);
+}
+
+// The whiteboard start works the windows' size out without building them: it
+// must come to the largest real one, menu bar included.
+void TestFinestre::finestraPiuGrande() {
+    QSize piuGrande;
+    for (const Finestra finestra :
+         {Finestra::FormAvvio, Finestra::FormMenu, Finestra::FormOrdina, Finestra::FormOrdina1,
+          Finestra::FormOrdina2, Finestra::FormOrdina3}) {
+        ProgrammaFinto p;
+        p.modulo.Mostra(finestra);
+        QVERIFY(ProgrammaFinto::finestra());
+        piuGrande = piuGrande.expandedTo(ProgrammaFinto::finestra()->size());
+    }
+    QCOMPARE(Layout::finestraPiuGrande(), piuGrande);
 }
 
 void TestFinestre::paroleLunghe_data() {

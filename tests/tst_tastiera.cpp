@@ -4,10 +4,18 @@
 #include "screens/StileTastiera.h"
 
 #include <QAccessible>
+#include <QCommonStyle>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QToolButton>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +59,33 @@ void vocePrincipale(int n) {
     QTest::keyClick(barra, Qt::Key_Return);
 }
 
+// A platform style that paints buttons from its own theme, as Windows' does: a
+// push button's whole bevel, a tool button as a plain bevel, all white.
+class StileConTema final : public QCommonStyle {
+public:
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                     const QWidget* widget) const override {
+        if (elemento == CE_PushButtonBevel)
+            pittore->fillRect(opzione->rect, Qt::white);
+        else
+            QCommonStyle::drawControl(elemento, opzione, pittore, widget);
+    }
+    void drawComplexControl(ComplexControl controllo, const QStyleOptionComplex* opzione,
+                            QPainter* pittore, const QWidget* widget) const override {
+        if (controllo == CC_ToolButton)
+            proxy()->drawPrimitive(PE_PanelButtonBevel, opzione, pittore, widget);
+        else
+            QCommonStyle::drawComplexControl(controllo, opzione, pittore, widget);
+    }
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                       const QWidget* widget) const override {
+        if (elemento == PE_PanelButtonBevel)
+            pittore->fillRect(opzione->rect, Qt::white);
+        else
+            QCommonStyle::drawPrimitive(elemento, opzione, pittore, widget);
+    }
+};
+
 QString testoAccessibile(QWidget* w, QAccessible::Text quale = QAccessible::Name) {
     QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(w);
     return interfaccia ? interfaccia->text(quale) : QString();
@@ -70,6 +105,8 @@ private slots:
     void pulsantiInItaliano();
     void segniDeiPulsanti_data();
     void segniDeiPulsanti();
+    void faccePiatte_data();
+    void faccePiatte();
 };
 
 void TestTastiera::sessioneSenzaMouse() {
@@ -249,6 +286,36 @@ void TestTastiera::segniDeiPulsanti() {
     const int mezzo = figura.height() / 2;
     QCOMPARE(figura.pixelColor(0, mezzo) == Qt::black, bordoScuro);
     QCOMPARE(figura.pixelColor(3, mezzo) == QColor(0, 0, 160), cornice);
+}
+
+void TestTastiera::faccePiatte_data() {
+    QTest::addColumn<bool>("tema");      // the platform's style paints its theme's buttons
+    QTest::addColumn<bool>("strumento"); // a tool button, as Avvio, Fatto and Esci
+    QTest::newRow("pulsante, Fusion") << false << false;
+    QTest::newRow("pulsante con figura, Fusion") << false << true;
+    QTest::newRow("pulsante, stile con tema") << true << false;
+    QTest::newRow("pulsante con figura, stile con tema") << true << true;
+}
+
+// Buttons wear the face colour the windows give them, in a raised edge, on any
+// platform style.
+void TestTastiera::faccePiatte() {
+    QFETCH(bool, tema);
+    QFETCH(bool, strumento);
+    StileTastiera stile(tema ? new StileConTema : QStyleFactory::create(QStringLiteral("Fusion")));
+    std::unique_ptr<QAbstractButton> bottone;
+    if (strumento)
+        bottone = std::make_unique<QToolButton>();
+    else
+        bottone = std::make_unique<QPushButton>();
+    bottone->setStyle(&stile);
+    QPalette grigio = bottone->palette();
+    grigio.setColor(QPalette::Button, QColor(192, 192, 192));
+    bottone->setPalette(grigio);
+    bottone->resize(120, 40);
+    const QImage figura = bottone->grab().toImage();
+    QCOMPARE(figura.pixelColor(60, 20), QColor(192, 192, 192));
+    QCOMPARE(figura.pixelColor(119, 20), QColor(Qt::black)); // the edge's shadow
 }
 
 QTEST_MAIN(TestTastiera)

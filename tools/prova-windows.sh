@@ -131,7 +131,8 @@ printf 'GIRAFFA\r\n' >>"$installata/testi/a1.txt"
 wine "$installata/disinstalla.exe" /S
 /usr/lib/wine/wineserver -w
 [ -f "$installata/testi/a1.txt" ] || guasto "uninstaller: the changed list is gone"
-for file in sequenzio.exe testi/a2.txt testi-originali/a1.txt suoni; do
+for file in sequenzio.exe sequenzio-elenchi.exe sequenzio-elenchi.com sequenzio-lim.exe \
+    disinstalla.exe LEGGIMI.txt LICENZA.txt testi/a2.txt testi-originali/a1.txt suoni; do
     [ ! -e "$installata/$file" ] || guasto "uninstaller: $file is still there"
 done
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sequenzio' \

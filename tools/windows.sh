@@ -31,8 +31,8 @@ fi
 # testi, suoni and the shipped lists' copy, the guide and the licence.
 posa=$cartella/posa
 rm -rf "$posa"
-cmake --install "$cartella" --prefix "$posa/Sequenzio" >/dev/null
-x86_64-w64-mingw32-strip "$posa"/Sequenzio/*.exe
+# Stripped as installed: every program, the checker's console companion too.
+cmake --install "$cartella" --prefix "$posa/Sequenzio" --strip >/dev/null
 kib=$(du -sk "$posa/Sequenzio" | cut -f1)
 
 zip_file=$radice/$cartella/Sequenzio-$versione-portatile.zip
@@ -42,7 +42,7 @@ rm -f "$zip_file"
 setup=$radice/$cartella/Sequenzio-$versione-setup.exe
 makensis -V2 -DVERSIONE="$versione" -DKIB="$kib" -DCARTELLA="$radice/$posa/Sequenzio" \
     -DUSCITA="$setup" packaging/windows/sequenzio.nsi
-echo "installed folder: $((kib / 1024)) MiB"
+echo "installed folder: $(du -sb "$posa/Sequenzio" | cut -f1) bytes ($((kib / 1024)) MiB)"
 ls -l "$setup" "$zip_file"
 if [ "$modo" = test ]; then
     bash tools/prova-windows.sh "$cartella"

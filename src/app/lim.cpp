@@ -5,15 +5,13 @@
 // scale factor.
 
 #include "app/SenzaSchermo.h"
+#include "platform/AvvisoDiSistema.h"
 #include "platform/Collocazione.h"
 #include "platform/SenzaBus.h"
-#include "screens/Disegno.h"
 #include "screens/Layout.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMenuBar>
-#include <QMessageBox>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -28,24 +26,6 @@ namespace {
 // bar with 8 px borders (Windows 10 and 11), 37 px (GNOME), 21 px (openbox).
 const QSize corniceStimata(16, 40);
 
-// The smallest rectangle that holds every window of the program, at factor 1.
-QSize finestraPiuGrande() {
-    QMenuBar barra;
-    barra.addAction(QStringLiteral("Controllo"));
-    const int menu = barra.sizeHint().height();
-    QSize piuGrande;
-    const auto tieni = [&](int larghezza, int altezza, int sopra) {
-        piuGrande =
-            piuGrande.expandedTo(QSize(Disegno::pixel(larghezza), Disegno::pixel(altezza) + sopra));
-    };
-    tieni(Layout::FormAvvio().larghezza, Layout::FormAvvio().altezza, 0);
-    tieni(Layout::FormMenu().larghezza, Layout::FormMenu().altezza, 0);
-    for (const LayoutEsercizio* esercizio : {&Layout::FormOrdina(), &Layout::FormOrdina1(),
-                                             &Layout::FormOrdina2(), &Layout::FormOrdina3()})
-        tieni(esercizio->larghezza, esercizio->altezza, menu);
-    return piuGrande;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,13 +36,14 @@ int main(int argc, char* argv[]) {
         "La partenza per la lavagna ha bisogno di uno schermo grafico: avviatela dal menu, in "
         "una sessione grafica.",
         1);
-    QApplication applicazione(argc, argv);
+    // Qt Gui alone: this program shows no window of its own.
+    QGuiApplication applicazione(argc, argv);
     SenzaSchermo::rilascia();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Sequenzio"));
 
     double fattore = 1;
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        fattore = Collocazione::fattoreScala(finestraPiuGrande(), corniceStimata,
+        fattore = Collocazione::fattoreScala(Layout::finestraPiuGrande(), corniceStimata,
                                              schermo->availableGeometry().size(), 0.05);
     // Only the program beside this one: never one found on PATH or in the
     // current folder.
@@ -79,7 +60,7 @@ int main(int argc, char* argv[]) {
                            "cartella %1. Reinstallate Sequenzio.")
                 .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
         std::fprintf(stderr, "%s\n", qPrintable(avviso));
-        QMessageBox::warning(nullptr, QStringLiteral("Sequenzio"), avviso);
+        AvvisoDiSistema::mostra(avviso);
         return 1;
     }
     std::printf("QT_SCALE_FACTOR=%s\n", qPrintable(QString::number(fattore, 'f', 2)));

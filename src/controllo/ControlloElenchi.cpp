@@ -508,7 +508,7 @@ void EsameElenco::larghezze(const QList<Campo>& campi) {
         int disegnata = INT_MAX, progettata = 0;
         for (const Griglia* griglia : {&layout.tessere, &layout.caselle}) {
             const int grandezza =
-                Disegno::adattato(scritta, griglia->punti, Disegno::pixel(griglia->width))
+                Disegno::adattato(scritta, griglia->punti, Layout::pixel(griglia->width))
                     .pixelSize();
             const int propria = Disegno::carattere(griglia->punti).pixelSize();
             if (grandezza < propria && grandezza < disegnata) {

@@ -9,16 +9,7 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
-QRect Rettangolo::inPixel() const {
-    return {Disegno::pixel(left), Disegno::pixel(top), Disegno::pixel(width),
-            Disegno::pixel(height)};
-}
-
 namespace Disegno {
-
-int pixel(int twips) {
-    return qRound(twips / 15.0);
-}
 
 QFont carattere(double punti) {
     QFont font;

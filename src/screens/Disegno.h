@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screens/Layout.h"
+
 #include <QColor>
 #include <QFont>
-#include <QRect>
 #include <QString>
 
 class QAbstractButton;
@@ -13,19 +14,8 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
-// Window layouts are written in twips, as designed; 15 twips make a pixel at 96 dpi.
-struct Rettangolo {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    QRect inPixel() const;
-};
-
 namespace Disegno {
 
-int pixel(int twips);
 // Arial bold at a size in points, held in pixels so the look does not depend
 // on the screen's dpi setting.
 QFont carattere(double punti);

@@ -2,7 +2,7 @@
 #include "screens/FinestraBase.h"
 
 #include "platform/Collocazione.h"
-#include "screens/Disegno.h"
+#include "screens/Layout.h"
 #include "shell/Programma.h"
 
 #include <QAbstractButton>
@@ -19,7 +19,7 @@ FinestraBase::FinestraBase(Programma& programma, int larghezzaTwips, int altezza
     , programma_(programma)
     , area_(new QWidget(this)) {
     area_->setObjectName(QStringLiteral("area"));
-    area_->setFixedSize(Disegno::pixel(larghezzaTwips), Disegno::pixel(altezzaTwips));
+    area_->setFixedSize(Layout::pixel(larghezzaTwips), Layout::pixel(altezzaTwips));
     setCentralWidget(area_);
     setWindowTitle(QString());
 }

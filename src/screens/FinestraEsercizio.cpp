@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraEsercizio.h"
 
+#include "screens/Disegno.h"
 #include "screens/Immagini.h"
 #include "screens/Layout.h"
 #include "screens/OpzioneQuante.h"
@@ -219,7 +220,7 @@ void FinestraEsercizio::rendi() {
 }
 
 void FinestraEsercizio::rendiPannello(const StatoFinestra& stato) {
-    EtQuanteParole_->move(Disegno::pixel(stato.pannelloLeft), Disegno::pixel(stato.pannelloTop));
+    EtQuanteParole_->move(Layout::pixel(stato.pannelloLeft), Layout::pixel(stato.pannelloTop));
     const bool apre = stato.pannelloVisibile && EtQuanteParole_->isHidden();
     const bool chiude = !stato.pannelloVisibile && !EtQuanteParole_->isHidden();
     for (QWidget* coperto : sottoIlPannello_)

@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Layout.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+QRect Rettangolo::inPixel() const {
+    return {Layout::pixel(left), Layout::pixel(top), Layout::pixel(width), Layout::pixel(height)};
+}
+
 Rettangolo Griglia::posto(int i) const {
     return {left + passoX * (i % colonne), top + passoY * (i / colonne), width, height};
 }
@@ -10,6 +17,10 @@ Rettangolo Colonne::posto(int i) const {
 }
 
 namespace Layout {
+
+int pixel(int twips) {
+    return qRound(twips / 15.0);
+}
 
 namespace {
 const QString dieciBlank(10, u' ');
@@ -129,5 +140,21 @@ const LayoutEsercizio& FormOrdina3() {
 }
 
 // clang-format on
+
+QSize finestraPiuGrande() {
+    // Qt's Fusion style and Windows' own draw a menu bar one line of the
+    // desktop's font high, and 5 pixels more.
+    const int menu = QFontMetrics(QGuiApplication::font()).height() + 5;
+    QSize piuGrande;
+    const auto tieni = [&](int larghezza, int altezza, int sopra) {
+        piuGrande = piuGrande.expandedTo(QSize(pixel(larghezza), pixel(altezza) + sopra));
+    };
+    tieni(FormAvvio().larghezza, FormAvvio().altezza, 0);
+    tieni(FormMenu().larghezza, FormMenu().altezza, 0);
+    for (const LayoutEsercizio* esercizio :
+         {&FormOrdina(), &FormOrdina1(), &FormOrdina2(), &FormOrdina3()})
+        tieni(esercizio->larghezza, esercizio->altezza, menu);
+    return piuGrande;
+}
 
 } // namespace Layout

@@ -1,15 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/Disegno.h"
-
 #include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
 
 // Every window's geometry, in twips, and the size of its text. The window
-// classes only walk these tables.
+// classes only walk these tables. Free of widgets, so that the whiteboard start
+// reads them too.
+
+// Window layouts are written in twips, as designed; 15 twips make a pixel at 96 dpi.
+struct Rettangolo {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    QRect inPixel() const;
+};
 
 // One control: where it stands and the size of its text in points.
 struct Posto {
@@ -81,10 +92,17 @@ struct LayoutMenu {
 };
 
 namespace Layout {
+int pixel(int twips);
+
 const LayoutAvvio& FormAvvio();
 const LayoutMenu& FormMenu();
 const LayoutEsercizio& FormOrdina();
 const LayoutEsercizio& FormOrdina1();
 const LayoutEsercizio& FormOrdina2();
 const LayoutEsercizio& FormOrdina3();
+
+// The smallest size that holds every window at scale factor 1, the exercises'
+// menu bar included, worked out without building a window; the application
+// object must exist.
+QSize finestraPiuGrande();
 } // namespace Layout

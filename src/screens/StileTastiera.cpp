@@ -56,7 +56,9 @@ void facciaPiatta(const QStyleOption* opzione, QPainter* pittore) {
 
 void StileTastiera::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione,
                                   QPainter* pittore, const QWidget* widget) const {
-    const bool bottone = elemento == PE_PanelButtonCommand || elemento == PE_PanelButtonTool;
+    // Windows' style draws a tool button's face as a plain bevel.
+    const bool bottone = elemento == PE_PanelButtonCommand || elemento == PE_PanelButtonTool ||
+                         elemento == PE_PanelButtonBevel;
     if (bottone)
         facciaPiatta(opzione, pittore);
     else
@@ -71,4 +73,18 @@ void StileTastiera::drawPrimitive(PrimitiveElement elemento, const QStyleOption*
     pittore->setBrush(Qt::NoBrush);
     pittore->drawRoundedRect(QRectF(opzione->rect).adjusted(3, 3, -3, -3), 3, 3);
     pittore->restore();
+}
+
+void StileTastiera::drawControl(ControlElement elemento, const QStyleOption* opzione,
+                                QPainter* pittore, const QWidget* widget) const {
+    // A push button's face as Qt's common styles draw it, through the panel
+    // above: Windows' style would paint its theme's face instead.
+    const auto* bottone = qstyleoption_cast<const QStyleOptionButton*>(opzione);
+    const auto altri = QStyleOptionButton::Flat | QStyleOptionButton::CommandLinkButton |
+                       QStyleOptionButton::HasMenu;
+    if (elemento == CE_PushButtonBevel && bottone && !(bottone->features & altri)) {
+        proxy()->drawPrimitive(PE_PanelButtonCommand, opzione, pittore, widget);
+        return;
+    }
+    QProxyStyle::drawControl(elemento, opzione, pittore, widget);
 }

@@ -6,7 +6,9 @@
 // The platform's own style, made easier to use without a mouse: the menu bar
 // opens with Alt on every desktop, and the control with the keyboard focus
 // wears a thick frame that shows on any background colour. Buttons wear their
-// flat face colour in a thin raised edge, sunk while pressed, as designed;
+// flat face colour in a thin raised edge, sunk while pressed, as designed,
+// whatever the platform's style would draw from its own theme (Windows' style
+// paints its theme's faces, blind to the colours the windows give);
 // a box's default button has a dark outline as well.
 class StileTastiera final : public QProxyStyle {
     Q_OBJECT
@@ -20,4 +22,6 @@ public:
                   QStyleHintReturn* ritorno) const override;
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
                        const QWidget* widget) const override;
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                     const QWidget* widget) const override;
 };
