@@ -41,7 +41,7 @@ rm -f "$zip_file"
 
 setup=$radice/$cartella/Sequenzio-$versione-setup.exe
 makensis -V2 -DVERSIONE="$versione" -DKIB="$kib" -DCARTELLA="$radice/$posa/Sequenzio" \
-    -DUSCITA="$setup" packaging/windows/sequenzio.nsi
+    -DICONA="$radice/$cartella/icona/sequenzio.ico" -DUSCITA="$setup" packaging/windows/sequenzio.nsi
 echo "installed folder: $(du -sb "$posa/Sequenzio" | cut -f1) bytes ($((kib / 1024)) MiB)"
 ls -l "$setup" "$zip_file"
 if [ "$modo" = test ]; then

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer: makensis -DVERSIONE=x.y.z -DCARTELLA=<installed folder>
-#   -DUSCITA=<setup.exe> sequenzio.nsi
+#   -DICONA=<sequenzio.ico> -DUSCITA=<setup.exe> sequenzio.nsi
 # Installs for every user of the machine in Program Files, with testi and suoni
 # beside the program as on Linux, and a read-only copy of the lists as shipped.
 # Uninstalling keeps every list a teacher changed or added, as the Debian
@@ -34,6 +34,9 @@ VIAddVersionKey /LANG=1040 "CompanyName" "${EDITORE}"
 VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 
 !define MUI_ABORTWARNING
+# The programs' own icon on the installer and the uninstaller too.
+!define MUI_ICON "${ICONA}"
+!define MUI_UNICON "${ICONA}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\sequenzio.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Avvia Sequenzio"
 !insertmacro MUI_PAGE_WELCOME
