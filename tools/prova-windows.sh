@@ -125,6 +125,36 @@ else
     [ "$esito" -eq 0 ] || guasto "checker from the Start menu: status $esito"
 fi
 
+# The whiteboard entry: the launcher starts the program scaled to the screen,
+# so its title window is wider than the layout's own, yet whole on the screen.
+voce='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sequenzio\Sequenzio su lavagna (LIM).lnk'
+wine start /wait "$voce" >/dev/null 2>&1 || guasto "whiteboard entry: the launcher failed"
+lavagna=""
+for _ in $(seq 200); do
+    lavagna=$(xdotool search --onlyvisible --name '^Sequenzio$' 2>/dev/null | tail -n 1 || true)
+    [ -n "$lavagna" ] && break
+    sleep 0.1
+done
+if [ -z "$lavagna" ]; then
+    guasto "whiteboard entry: no window"
+else
+    sleep 1
+    larghezza=$(xwininfo -id "$lavagna" | awk '/Width:/ { print $2 }')
+    foto "$lavagna" installato-lavagna.png >/dev/null
+    [ "$larghezza" -gt "$(px 11355)" ] && [ "$larghezza" -le 1280 ] ||
+        guasto "whiteboard entry: title window $larghezza pixels wide"
+    # Closing the title window ends the program after its question (Sì).
+    processo=$(xdotool getwindowpid "$lavagna")
+    xdotool windowactivate --sync "$lavagna" key alt+F4
+    sleep 1
+    xdotool key Return
+    for _ in $(seq 100); do
+        kill -0 "$processo" 2>/dev/null || break
+        sleep 0.1
+    done
+    ! kill -0 "$processo" 2>/dev/null || guasto "whiteboard entry: the program did not end"
+fi
+
 # A teacher changes a list; uninstalling keeps it and takes the rest.
 printf 'GIRAFFA\r\n' >>"$installata/testi/a1.txt"
 # The uninstaller runs on from a copy of itself: wait for every Windows process.
