@@ -594,17 +594,16 @@ Rapporto controlla(const QString& cartella, const QString& originali) {
             QFileInfo::exists(dir.filePath(minuscolo)))
             continue;
         // Windows hides the .txt it adds to a name typed as "a3.txt".
-        const QString senzaTxt = nome.chopped(qMin<qsizetype>(4, nome.size()));
         const bool txtDoppio = nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) &&
-                               letti.contains(senzaTxt.toLower());
+                               letti.contains(nome.chopped(4).toLower());
         rapporto.generali.append(
             {Segnalazione::Gravita::Avviso,
              txtDoppio ? QStringLiteral("%1 non viene mai letto: il nome finisce con .txt due "
                                         "volte, perché Windows aggiunge .txt senza mostrarlo. "
                                         "Rinominatelo %2, cioè %3 dove Windows nasconde "
                                         "l'estensione")
-                             .arg(citata(nome), citata(senzaTxt.toLower()),
-                                  citata(senzaTxt.chopped(4).toLower()))
+                             .arg(citata(nome), citata(nome.chopped(4).toLower()),
+                                  citata(nome.chopped(8).toLower()))
                        : QStringLiteral("%1 non viene mai letto: gli esercizi leggono solo i "
                                         "file %2, scritti così")
                              .arg(citata(nome), nomiLetti.join(QStringLiteral(", ")))});
