@@ -10,6 +10,18 @@
 finestra() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -n 1 || true; }
 altezza() { xwininfo -id "$1" | awk '/Height:/ { print $2 }'; }
 
+# A visible window whose title matches $1, of whichever process (a program
+# started by another); empty if none comes within 20 seconds.
+per_titolo() {
+    local id=""
+    for _ in $(seq 200); do
+        id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)"
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 # Waits for a visible window other than $1 whose client area is $2 x $3 pixels
 # high at least, and prints its id.
 attendi() {

@@ -103,16 +103,10 @@ grep -q 'tutto a posto' <<<"$rapporto" && grep -q 'esito=0$' <<<"$rapporto" ||
 
 # The checker from its Start-menu entry, started by the shell with no console:
 # the report in a window, which closes with status 0 on the shipped lists.
-voce='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sequenzio\Controlla gli elenchi di Sequenzio.lnk'
-wine start /wait "$voce" >/dev/null 2>&1 &
+voci='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sequenzio'
+wine start /wait "$voci\Controlla gli elenchi di Sequenzio.lnk" >/dev/null 2>&1 &
 avvio=$!
-controllo=""
-for _ in $(seq 200); do
-    controllo=$(xdotool search --onlyvisible --name '^Controlla gli elenchi di Sequenzio$' 2>/dev/null |
-        tail -n 1 || true)
-    [ -n "$controllo" ] && break
-    sleep 0.1
-done
+controllo=$(per_titolo '^Controlla gli elenchi di Sequenzio$')
 if [ -z "$controllo" ]; then
     guasto "checker from the Start menu: no window"
     kill "$avvio" 2>/dev/null || true
@@ -127,14 +121,9 @@ fi
 
 # The whiteboard entry: the launcher starts the program scaled to the screen,
 # so its title window is wider than the layout's own, yet whole on the screen.
-voce='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sequenzio\Sequenzio su lavagna (LIM).lnk'
-wine start /wait "$voce" >/dev/null 2>&1 || guasto "whiteboard entry: the launcher failed"
-lavagna=""
-for _ in $(seq 200); do
-    lavagna=$(xdotool search --onlyvisible --name '^Sequenzio$' 2>/dev/null | tail -n 1 || true)
-    [ -n "$lavagna" ] && break
-    sleep 0.1
-done
+wine start /wait "$voci\Sequenzio su lavagna (LIM).lnk" >/dev/null 2>&1 ||
+    guasto "whiteboard entry: the launcher failed"
+lavagna=$(per_titolo '^Sequenzio$')
 if [ -z "$lavagna" ]; then
     guasto "whiteboard entry: no window"
 else
