@@ -15,8 +15,6 @@
 
 namespace {
 
-using Impostazioni = const ImpostazioniEsercizio& (*)();
-
 // An exercise reading data/testi; chance and the program around it are fakes.
 struct Banco : BancoEsercizio<LettoreElenco> {
     explicit Banco(const ImpostazioniEsercizio& impostazioni)
@@ -65,8 +63,8 @@ struct Banco : BancoEsercizio<LettoreElenco> {
 };
 
 // Choosing the count already chosen deals a new turn, as the window's panel does.
-void NuovoTurno(benchmark::State& stato, Impostazioni impostazioni) {
-    Banco banco(impostazioni());
+void NuovoTurno(benchmark::State& stato, Finestra finestra) {
+    Banco banco(Esercizi::di(finestra).impostazioni);
     if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
     const int opzione = banco.quante() - 2;
@@ -81,8 +79,8 @@ void NuovoTurno(benchmark::State& stato, Impostazioni impostazioni) {
 // A right click checked at once, the costliest kind: it compares the word with
 // every tile still free. The last tile of a turn is never clicked here, so no new
 // turn is dealt; the row is cleared, off the clock, when it is one short.
-void Clic(benchmark::State& stato, Impostazioni impostazioni) {
-    Banco banco(impostazioni());
+void Clic(benchmark::State& stato, Finestra finestra) {
+    Banco banco(Esercizi::di(finestra).impostazioni);
     if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
     banco.esercizio->mnuImmediato_Click();
@@ -103,8 +101,8 @@ void Clic(benchmark::State& stato, Impostazioni impostazioni) {
 
 // Every tile clicked in the right order, checked at once; the last click plays
 // the sound and deals the next turn from a freshly read list.
-void TurnoGiocato(benchmark::State& stato, Impostazioni impostazioni) {
-    Banco banco(impostazioni());
+void TurnoGiocato(benchmark::State& stato, Finestra finestra) {
+    Banco banco(Esercizi::di(finestra).impostazioni);
     if (!banco.esercizio->Form_Load() || !banco.inSalute(stato))
         return;
     banco.esercizio->mnuImmediato_Click();
@@ -122,22 +120,22 @@ void TurnoGiocato(benchmark::State& stato, Impostazioni impostazioni) {
 
 } // namespace
 
-BENCHMARK_CAPTURE(NuovoTurno, lettere, &Esercizi::FormOrdina)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(NuovoTurno, prima_lettera, &Esercizi::FormOrdina1)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(NuovoTurno, due_lettere, &Esercizi::FormOrdina2)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(NuovoTurno, tutte_le_lettere, &Esercizi::FormOrdina3)
+BENCHMARK_CAPTURE(NuovoTurno, lettere, Finestra::FormOrdina)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NuovoTurno, prima_lettera, Finestra::FormOrdina1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NuovoTurno, due_lettere, Finestra::FormOrdina2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NuovoTurno, tutte_le_lettere, Finestra::FormOrdina3)
     ->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_CAPTURE(Clic, lettere, &Esercizi::FormOrdina);
-BENCHMARK_CAPTURE(Clic, prima_lettera, &Esercizi::FormOrdina1);
-BENCHMARK_CAPTURE(Clic, due_lettere, &Esercizi::FormOrdina2);
-BENCHMARK_CAPTURE(Clic, tutte_le_lettere, &Esercizi::FormOrdina3);
+BENCHMARK_CAPTURE(Clic, lettere, Finestra::FormOrdina);
+BENCHMARK_CAPTURE(Clic, prima_lettera, Finestra::FormOrdina1);
+BENCHMARK_CAPTURE(Clic, due_lettere, Finestra::FormOrdina2);
+BENCHMARK_CAPTURE(Clic, tutte_le_lettere, Finestra::FormOrdina3);
 
-BENCHMARK_CAPTURE(TurnoGiocato, lettere, &Esercizi::FormOrdina)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(TurnoGiocato, prima_lettera, &Esercizi::FormOrdina1)
+BENCHMARK_CAPTURE(TurnoGiocato, lettere, Finestra::FormOrdina)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TurnoGiocato, prima_lettera, Finestra::FormOrdina1)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(TurnoGiocato, due_lettere, &Esercizi::FormOrdina2)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(TurnoGiocato, tutte_le_lettere, &Esercizi::FormOrdina3)
+BENCHMARK_CAPTURE(TurnoGiocato, due_lettere, Finestra::FormOrdina2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TurnoGiocato, tutte_le_lettere, Finestra::FormOrdina3)
     ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

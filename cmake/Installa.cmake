@@ -41,7 +41,7 @@ endif()
 
 # The icon is the letters picture of the title window, enlarged pixel by pixel.
 add_executable(sequenzio_icona ${SEQUENZIO_PACCHETTO}/icona.cpp)
-target_link_libraries(sequenzio_icona PRIVATE sequenzio_schermi)
+target_link_libraries(sequenzio_icona PRIVATE sequenzio_finestre)
 set(SEQUENZIO_LATI_ICONA 16 22 24 32 48 64 128 256)
 set(icone)
 foreach(lato IN LISTS SEQUENZIO_LATI_ICONA)

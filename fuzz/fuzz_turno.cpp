@@ -226,10 +226,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     elenchi.pari = {nastro.pezzo(lunghezzaB), (bandiere & 2) != 0};
     elenchi.pariMancanti = (bandiere & 4) != 0;
     const std::size_t comandi = nastro.posizione();
-    for (const auto* impostazioni : {&Esercizi::FormOrdina(), &Esercizi::FormOrdina1(),
-                                     &Esercizi::FormOrdina2(), &Esercizi::FormOrdina3()}) {
+    for (const Variante& variante : Esercizi::tutti()) {
         nastro.vaiA(comandi);
-        visite(*impostazioni, nastro, elenchi);
+        visite(variante.impostazioni, nastro, elenchi);
     }
     return 0;
 }

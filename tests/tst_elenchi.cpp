@@ -31,7 +31,7 @@ void TestElenchi::elenchi_data() {
 void TestElenchi::elenchi() {
     QFETCH(int, variante);
     QFETCH(int, numero);
-    const auto& [esercizio, regola] = Esercizi::tutti()[variante];
+    const auto& [finestra, esercizio, regola] = Esercizi::tutti()[variante];
     const int richiesta = esercizio.voci;
     LettoreElenco lettore;
     const QString percorso =

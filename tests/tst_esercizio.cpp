@@ -18,13 +18,14 @@ QStringList parole(const QString& radice, int quante) {
 // An exercise with its fake surroundings. Past the scripted draws every draw
 // is 0: the first file, and each tile dealt the next free list position.
 struct Banco : BancoEsercizio<> {
-    explicit Banco(const ImpostazioniEsercizio& impostazioni = Esercizi::FormOrdina1()) {
+    explicit Banco(const ImpostazioniEsercizio& impostazioni =
+                       Esercizi::di(Finestra::FormOrdina1).impostazioni) {
         apri(impostazioni);
         for (int n = 1; n <= impostazioni.numeroFile; ++n)
             elenchi.metti(file(impostazioni, n), parole(QStringLiteral("w%1").arg(n), 40));
     }
     static QString file(const ImpostazioniEsercizio& impostazioni, int n) {
-        return QStringLiteral("/prog/testi/") + impostazioni.nomeElenco(n);
+        return impostazioni.percorsoElenco(QStringLiteral("/prog"), n);
     }
     qint16 paroleOrdinate() const { return SondaEsercizio::paroleOrdinate(*esercizio); }
     bool immediato() const { return SondaEsercizio::immediato(*esercizio); }
@@ -136,7 +137,8 @@ void TestEsercizio::distribuzione() {
     banco.casuale.usate = 0;
     banco.esercizio->OpQuante_Click(quante - 2);
     QCOMPARE(banco.casuale.usate, 1 + quante); // one draw for the file, one per tile
-    QCOMPARE(banco.elenchi.letti.last(), Banco::file(Esercizi::FormOrdina1(), file));
+    QCOMPARE(banco.elenchi.letti.last(),
+             Banco::file(Esercizi::di(Finestra::FormOrdina1).impostazioni, file));
     QStringList attese;
     for (const int p : posizioni)
         attese << banco.elencoParole()[p - 1].toUpper();
@@ -144,21 +146,14 @@ void TestEsercizio::distribuzione() {
 }
 
 void TestEsercizio::distribuzioneCopreOgniPosizione_data() {
-    QTest::addColumn<QString>("esercizio");
-    QTest::newRow("lettere, 21") << "FormOrdina";
-    QTest::newRow("prima lettera, 20") << "FormOrdina1";
-    QTest::newRow("due lettere, 12") << "FormOrdina2";
-    QTest::newRow("tutte le lettere, 30") << "FormOrdina3";
+    QTest::addColumn<Finestra>("esercizio");
+    for (const Variante& variante : Esercizi::tutti())
+        QTest::addRow("%s", Finestre::nome(variante.finestra)) << variante.finestra;
 }
 
 void TestEsercizio::distribuzioneCopreOgniPosizione() {
-    QFETCH(QString, esercizio);
-    const QHash<QString, const ImpostazioniEsercizio*> tutti{
-        {"FormOrdina", &Esercizi::FormOrdina()},
-        {"FormOrdina1", &Esercizi::FormOrdina1()},
-        {"FormOrdina2", &Esercizi::FormOrdina2()},
-        {"FormOrdina3", &Esercizi::FormOrdina3()}};
-    const ImpostazioniEsercizio& impostazioni = *tutti.value(esercizio);
+    QFETCH(Finestra, esercizio);
+    const ImpostazioniEsercizio& impostazioni = Esercizi::di(esercizio).impostazioni;
     const int voci = impostazioni.voci;
     // Every start at the last position: the search must wrap, and every turn
     // deals distinct positions.
@@ -402,7 +397,7 @@ void TestEsercizio::elencoDifettoso() {
     QFETCH(int, esito);
     QFETCH(QStringList, campi);
     QFETCH(QString, messaggio);
-    const QString a1 = Banco::file(Esercizi::FormOrdina1(), 1);
+    const QString a1 = Banco::file(Esercizi::di(Finestra::FormOrdina1).impostazioni, 1);
     const RisultatoLettura guasto{RisultatoLettura::Esito(esito), campi};
     Banco banco;
     banco.elenchi.file[a1] = guasto;
@@ -443,7 +438,7 @@ void TestEsercizio::elencoDifettoso() {
 void TestEsercizio::elencoDifettosoDuranteIlGioco() {
     Banco banco;
     QVERIFY(banco.esercizio->Form_Load());
-    banco.elenchi.file.remove(Banco::file(Esercizi::FormOrdina1(), 1));
+    banco.elenchi.file.remove(Banco::file(Esercizi::di(Finestra::FormOrdina1).impostazioni, 1));
     const QStringList tessere = banco.tessere();
     for (int i = 0; i < 20; ++i)
         banco.esercizio->BtParole_Click(i);
@@ -467,7 +462,7 @@ void TestEsercizio::elencoDifettosoDuranteIlGioco() {
 }
 
 void TestEsercizio::lettere() {
-    Banco banco(Esercizi::FormOrdina());
+    Banco banco(Esercizi::di(Finestra::FormOrdina).impostazioni);
     QVERIFY(banco.esercizio->Form_Load());
     QVERIFY(banco.elenchi.letti.isEmpty());
     QCOMPARE(banco.guscio.condivisi.QuanteParole, 21);

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes/ProgrammaFinto.h"
+#include "layout/Layout.h"
+#include "layout/Misure.h"
 #include "platform/Collocazione.h"
 #include "platform/qt/AvvisiQt.h"
 #include "screens/Disegno.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/FinestraBase.h"
 #include "screens/FinestraEsercizio.h"
-#include "screens/Layout.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
+#include "variants/Esercizi.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -342,9 +344,9 @@ void TestFinestre::figure_data() {
     QTest::newRow("titolo") << Finestra::FormAvvio << true << QStringList{"BottoneAvvio"};
     QTest::newRow("menu") << Finestra::FormMenu << false << QStringList{"Command1"};
     const QStringList esercizio{"Command1", "Command3D1", "BottoneEsci"};
-    for (const Finestra f : {Finestra::FormOrdina, Finestra::FormOrdina1, Finestra::FormOrdina2,
-                             Finestra::FormOrdina3})
-        QTest::addRow("esercizio %d", int(f)) << f << true << esercizio;
+    for (const Variante& variante : Esercizi::tutti())
+        QTest::addRow("%s", Finestre::nome(variante.finestra))
+            << variante.finestra << true << esercizio;
 }
 
 void TestFinestre::figure() {
@@ -384,7 +386,7 @@ void TestFinestre::titoloACapo() {
     QFETCH(QString, testo);
     QFETCH(int, larghezza);
     QFETCH(QString, righe);
-    QCOMPARE(Disegno::aCapoAiBlank(testo, Disegno::carattere(60), larghezza), righe);
+    QCOMPARE(Misure::aCapoAiBlank(testo, Misure::carattere(60), larghezza), righe);
 }
 
 void TestFinestre::collocazione_data() {
@@ -483,15 +485,14 @@ void TestFinestre::fattoreScala() {
 // must come to the largest real one, menu bar included.
 void TestFinestre::finestraPiuGrande() {
     QSize piuGrande;
-    for (const Finestra finestra :
-         {Finestra::FormAvvio, Finestra::FormMenu, Finestra::FormOrdina, Finestra::FormOrdina1,
-          Finestra::FormOrdina2, Finestra::FormOrdina3}) {
+    for (int i = 0; i < QMetaEnum::fromType<Finestra>().keyCount(); ++i) {
+        const auto finestra = Finestra(QMetaEnum::fromType<Finestra>().value(i));
         ProgrammaFinto p;
         p.modulo.Mostra(finestra);
         QVERIFY(ProgrammaFinto::finestra());
         piuGrande = piuGrande.expandedTo(ProgrammaFinto::finestra()->size());
     }
-    QCOMPARE(Layout::finestraPiuGrande(), piuGrande);
+    QCOMPARE(Misure::finestraPiuGrande(), piuGrande);
 }
 
 void TestFinestre::paroleLunghe_data() {

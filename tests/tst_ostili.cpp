@@ -39,7 +39,7 @@ const ImpostazioniEsercizio& impostazioni(const QString& famiglia) {
         if (variante.impostazioni.prefissoFile == famiglia)
             return variante.impostazioni;
     }
-    return Esercizi::FormOrdina();
+    return Esercizi::di(Finestra::FormOrdina).impostazioni;
 }
 
 QStringList parole(int quante) {
@@ -211,8 +211,7 @@ void TestOstili::elenchi() {
         break;
     }
     copia.congela();
-    const QString file2 =
-        QDir::toNativeSeparators(copia.file(QStringLiteral("testi/") + esercizio.nomeElenco(2)));
+    const QString file2 = QDir::toNativeSeparators(esercizio.percorsoElenco(copia.percorso(), 2));
     const QString atteso = messaggio.contains(u"%1") ? messaggio.arg(file2) : messaggio;
     const qint64 residente = memoria("VmRSS:");
     azzeraPicco();
@@ -249,8 +248,7 @@ void TestOstili::elenchi() {
 
     // Coming to the file in the middle of a visit: the new turn from it, or the
     // message and a turn from the list before; the window and the score stay.
-    if (esercizio.daFile() &&
-        QFile::exists(copia.file(QStringLiteral("testi/") + esercizio.nomeElenco(1)))) {
+    if (esercizio.daFile() && QFile::exists(esercizio.percorsoElenco(copia.percorso(), 1))) {
         guscio.registro.clear();
         avvisi.mostrate.clear();
         banco.casuale.estrazioni.clear();
@@ -346,7 +344,7 @@ void TestOstili::suoni() {
     guscio.suona = [&](bool giusto) {
         giusto ? coloriSuoni.SuonoGiusto() : coloriSuoni.SuonoSbagliato();
     };
-    Esercizio& esercizio = banco.apri(Esercizi::FormOrdina2());
+    Esercizio& esercizio = banco.apri(Esercizi::di(Finestra::FormOrdina2).impostazioni);
     QVERIFY(esercizio.Form_Load());
     esercizio.mnuImmediato_Click();
     // Two turns: a wrong click, then every tile in order; each ends with a sound.

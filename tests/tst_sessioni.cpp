@@ -118,9 +118,7 @@ void TestSessioni::clicCasuali_data() {
 // the program's counters must match the tally, stopping at 32767 as it does.
 void TestSessioni::clicCasuali() {
     QFETCH(int, quale);
-    const ImpostazioniEsercizio& impostazioni =
-        *std::array{&Esercizi::FormOrdina(), &Esercizi::FormOrdina1(), &Esercizi::FormOrdina2(),
-                    &Esercizi::FormOrdina3()}[quale];
+    const ImpostazioniEsercizio& impostazioni = Esercizi::tutti()[quale].impostazioni;
     BancoEsercizio<LettoreElenco> banco(copia->percorso());
     banco.casuale.seme(100 + quale);
     GuscioFinto& guscio = banco.guscio;

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     installaTraduzioneItaliana();
 
     QCommandLineParser opzioni;
-    const ImpostazioniEsercizio& prima = Esercizi::FormOrdina1();
+    const ImpostazioniEsercizio& prima = Esercizi::di(Finestra::FormOrdina1).impostazioni;
     const ImpostazioniEsercizio& ultima = Esercizi::tutti().back().impostazioni;
     opzioni.setApplicationDescription(
         QStringLiteral("Controlla gli elenchi di parole di Sequenzio (%1 ... %2) come li leggono "

@@ -5,10 +5,10 @@
 // scale factor.
 
 #include "app/SenzaSchermo.h"
+#include "layout/Misure.h"
 #include "platform/AvvisoDiSistema.h"
 #include "platform/Collocazione.h"
 #include "platform/SenzaBus.h"
-#include "screens/Layout.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
 
     double fattore = 1;
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        fattore = Collocazione::fattoreScala(Layout::finestraPiuGrande(), corniceStimata,
+        fattore = Collocazione::fattoreScala(Misure::finestraPiuGrande(), corniceStimata,
                                              schermo->availableGeometry().size(), 0.05);
     // Only the program beside this one: never one found on PATH or in the
     // current folder.

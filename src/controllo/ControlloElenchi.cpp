@@ -2,10 +2,10 @@
 #include "controllo/ControlloElenchi.h"
 
 #include "exercise/OrdineAlfabetico.h"
+#include "layout/Layout.h"
+#include "layout/Misure.h"
 #include "platform/LettoreElenco.h"
 #include "platform/RigaDiComando.h"
-#include "screens/Disegno.h"
-#include "screens/Layout.h"
 #include "variants/AlfabetoItaliano.h"
 #include "variants/Esercizi.h"
 
@@ -32,26 +32,13 @@ struct Famiglia {
     Regola regola;
 };
 
-const LayoutEsercizio& layout(Regola regola) {
-    switch (regola) {
-    case Regola::Lettere:
-        break;
-    case Regola::PrimaLettera:
-        return Layout::FormOrdina1();
-    case Regola::PrimeDueLettere:
-        return Layout::FormOrdina2();
-    case Regola::TutteLeLettere:
-        return Layout::FormOrdina3();
-    }
-    return Layout::FormOrdina();
-}
-
 // The exercises that read lists, in the table's order.
 QList<Famiglia> famiglie() {
     QList<Famiglia> elenco;
     for (const Variante& variante : Esercizi::tutti()) {
         if (variante.impostazioni.daFile())
-            elenco.append({variante.impostazioni, layout(variante.regola), variante.regola});
+            elenco.append(
+                {variante.impostazioni, Layout::esercizio(variante.finestra), variante.regola});
     }
     return elenco;
 }
@@ -508,9 +495,9 @@ void EsameElenco::larghezze(const QList<Campo>& campi) {
         int disegnata = INT_MAX, progettata = 0;
         for (const Griglia* griglia : {&layout.tessere, &layout.caselle}) {
             const int grandezza =
-                Disegno::adattato(scritta, griglia->punti, Layout::pixel(griglia->width))
+                Misure::adattato(scritta, griglia->punti, Layout::pixel(griglia->width))
                     .pixelSize();
-            const int propria = Disegno::carattere(griglia->punti).pixelSize();
+            const int propria = Misure::carattere(griglia->punti).pixelSize();
             if (grandezza < propria && grandezza < disegnata) {
                 disegnata = grandezza;
                 progettata = propria;

@@ -2,7 +2,7 @@
 #include "controllo/FinestraControllo.h"
 
 #include "controllo/ControlloElenchi.h"
-#include "screens/Disegno.h"
+#include "layout/Layout.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -121,8 +121,7 @@ bool Esercizio::CaricaElenco() {
         return true;
     }
     const int numero = estraiDa1A(servizi_.casuale, impostazioni_.numeroFile);
-    const QString percorso =
-        servizi_.cartella + QStringLiteral("/testi/") + impostazioni_.nomeElenco(numero);
+    const QString percorso = impostazioni_.percorsoElenco(servizi_.cartella, numero);
     const RisultatoLettura lettura = servizi_.elenchi.leggi(percorso, impostazioni_.voci);
     if (lettura.esito != RisultatoLettura::Esito::Letto) {
         servizi_.avvisi.mostra(messaggioElenco(lettura, percorso, impostazioni_.voci),

@@ -23,5 +23,9 @@ struct ImpostazioniEsercizio {
     QString nomeElenco(int numero) const {
         return prefissoFile + QString::number(numero) + QStringLiteral(".txt");
     }
+    // Where the program beside cartella finds that list.
+    QString percorsoElenco(const QString& cartella, int numero) const {
+        return cartella + QStringLiteral("/testi/") + nomeElenco(numero);
+    }
     int scelte() const { return caselle - 1; } // count options "2" ... caselle
 };

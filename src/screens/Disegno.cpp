@@ -1,37 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Disegno.h"
 
-#include <QFontMetrics>
+#include "layout/Misure.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QToolButton>
 
 namespace Disegno {
-
-QFont carattere(double punti) {
-    QFont font;
-    // Where Arial itself is missing (Wine, a bare Windows test machine), its
-    // metric twin keeps every width the same.
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setBold(true);
-    font.setPixelSize(qRound(punti * 96.0 / 72.0));
-    // Letters keep their drawn widths, as Linux desktops show them; Windows'
-    // full hinting would widen some words by a pixel and shrink them on their tiles.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    return font;
-}
-
-QFont adattato(const QString& testo, double punti, int larghezza) {
-    // A few pixels stay clear inside the frame on either side.
-    const int spazio = qMax(1, larghezza - 8);
-    QFont font = carattere(punti);
-    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(testo) > spazio)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
 
 QColor daBgr(quint32 bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -46,31 +24,12 @@ void sfondo(QWidget* widget, const QColor& colore) {
     widget->setAutoFillBackground(true);
 }
 
-QString aCapoAiBlank(const QString& testo, const QFont& font, int larghezza) {
-    const QFontMetrics misure(font);
-    static const QRegularExpression pezzi(QStringLiteral("\\s+|\\S+"));
-    QStringList righe{QString()};
-    for (const auto& pezzo : pezzi.globalMatch(testo)) {
-        const QString parte = pezzo.captured();
-        QString& riga = righe.last();
-        const bool blank = parte.front().isSpace();
-        if (riga.isEmpty() || misure.horizontalAdvance(riga + parte) <= larghezza || blank) {
-            riga += parte;
-        } else {
-            while (!riga.isEmpty() && riga.back().isSpace() && riga.trimmed().size() > 0)
-                riga.chop(1);
-            righe.append(parte);
-        }
-    }
-    return righe.join(u'\n');
-}
-
 namespace {
 template <typename W>
 W* piazza(W* widget, const QString& nome, const Rettangolo& posto, double punti) {
     widget->setObjectName(nome);
     widget->setGeometry(posto.inPixel());
-    widget->setFont(carattere(punti));
+    widget->setFont(Misure::carattere(punti));
     return widget;
 }
 } // namespace

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraAvvio.h"
 
+#include "layout/Layout.h"
+#include "layout/Misure.h"
 #include "screens/Disegno.h"
 #include "screens/Immagini.h"
-#include "screens/Layout.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -22,8 +23,8 @@ FinestraAvvio::FinestraAvvio(Programma& programma)
     const LayoutAvvio& layout = Layout::FormAvvio();
     QLabel* titolo = etichetta(foglio, QStringLiteral("Label2_0"), layout.titolo.rettangolo,
                                QString(), layout.titolo.punti);
-    titolo->setText(aCapoAiBlank(QStringLiteral("   sequenzio"), titolo->font(),
-                                 layout.titolo.rettangolo.inPixel().width()));
+    titolo->setText(Misure::aCapoAiBlank(QStringLiteral("   sequenzio"), titolo->font(),
+                                         layout.titolo.rettangolo.inPixel().width()));
     titolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel* sottotitolo =
         etichetta(foglio, QStringLiteral("Label2_1"), layout.sottotitolo.rettangolo,

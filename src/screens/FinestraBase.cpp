@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraBase.h"
 
+#include "layout/Layout.h"
 #include "platform/Collocazione.h"
-#include "screens/Layout.h"
 #include "shell/Programma.h"
 
 #include <QAbstractButton>

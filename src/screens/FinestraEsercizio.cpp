@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraEsercizio.h"
 
+#include "layout/Layout.h"
+#include "layout/Misure.h"
 #include "screens/Disegno.h"
 #include "screens/Immagini.h"
-#include "screens/Layout.h"
 #include "screens/OpzioneQuante.h"
 
 #include <QButtonGroup>
@@ -120,7 +121,7 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         auto* opzione = new OpzioneQuante(QString::number(i + 2), EtQuanteParole_);
         opzione->setObjectName(QStringLiteral("OpQuante_%1").arg(i));
         opzione->setGeometry(layout.opzioni.posto(i).inPixel());
-        opzione->setFont(carattere(layout.opzioni.punti));
+        opzione->setFont(Misure::carattere(layout.opzioni.punti));
         sfondo(opzione, grigioChiaro);
         gruppoOpzioni_->addButton(opzione, i);
         OpQuante_.append(opzione);
@@ -194,14 +195,14 @@ void FinestraEsercizio::rendi() {
     for (qsizetype i = 0; i < BtParole_.size(); ++i) {
         const StatoFinestra::Tessera& tessera = stato.tessere[i];
         BtParole_[i]->setFont(
-            Disegno::adattato(tessera.didascalia, layout_.tessere.punti, BtParole_[i]->width()));
+            Misure::adattato(tessera.didascalia, layout_.tessere.punti, BtParole_[i]->width()));
         // A word's '&' is a character, never a shortcut.
         BtParole_[i]->setText(QString(tessera.didascalia).replace(u'&', QStringLiteral("&&")));
         BtParole_[i]->setAccessibleName(tessera.didascalia);
         BtParole_[i]->setEnabled(tessera.abilitata);
         BtParole_[i]->setVisible(tessera.visibile);
         const QString& parola = stato.caselle[i].didascalia;
-        Label3_[i]->setFont(Disegno::adattato(parola, layout_.caselle.punti, Label3_[i]->width()));
+        Label3_[i]->setFont(Misure::adattato(parola, layout_.caselle.punti, Label3_[i]->width()));
         Label3_[i]->setText(parola);
         Label3_[i]->setAccessibleName(parola.isEmpty() ? QStringLiteral("casella vuota") : parola);
         Label3_[i]->setVisible(stato.caselle[i].visibile);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/FinestraMenu.h"
 
+#include "layout/Layout.h"
 #include "screens/Disegno.h"
 #include "screens/Immagini.h"
-#include "screens/Layout.h"
 
 #include <QPushButton>
 #include <QToolButton>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "exercise/Guscio.h"
-#include "shell/Finestra.h"
+#include "variants/Finestra.h"
 
 // What any window asks of the program: what an exercise needs, and going to
 // another window, leaving, and its frame being closed.

@@ -11,7 +11,8 @@ namespace Esercizi {
 
 const std::array<Variante, 4>& tutti() {
     static const std::array<Variante, 4> varianti{{
-        {{
+        {Finestra::FormOrdina,
+         {
              .vociIncorporate = alfabetoItaliano(),
              .voci = 21,
              .caselle = 21,
@@ -21,7 +22,8 @@ const std::array<Variante, 4>& tutti() {
              .segnaposto = QStringLiteral("a"),
          },
          Regola::Lettere},
-        {{
+        {Finestra::FormOrdina1,
+         {
              .prefissoFile = QStringLiteral("a"),
              .numeroFile = 11,
              .voci = 20,
@@ -30,7 +32,8 @@ const std::array<Variante, 4>& tutti() {
              .segnaposto = parole,
          },
          Regola::PrimaLettera},
-        {{
+        {Finestra::FormOrdina2,
+         {
              .prefissoFile = QStringLiteral("b"),
              .numeroFile = 10,
              .voci = 12,
@@ -39,7 +42,8 @@ const std::array<Variante, 4>& tutti() {
              .segnaposto = parole,
          },
          Regola::PrimeDueLettere},
-        {{
+        {Finestra::FormOrdina3,
+         {
              .prefissoFile = QStringLiteral("c"),
              .numeroFile = 10,
              .voci = 30,
@@ -52,20 +56,18 @@ const std::array<Variante, 4>& tutti() {
     return varianti;
 }
 
-const ImpostazioniEsercizio& FormOrdina() {
-    return tutti()[0].impostazioni;
+const Variante* trova(Finestra finestra) {
+    for (const Variante& variante : tutti()) {
+        if (variante.finestra == finestra)
+            return &variante;
+    }
+    return nullptr;
 }
 
-const ImpostazioniEsercizio& FormOrdina1() {
-    return tutti()[1].impostazioni;
-}
-
-const ImpostazioniEsercizio& FormOrdina2() {
-    return tutti()[2].impostazioni;
-}
-
-const ImpostazioniEsercizio& FormOrdina3() {
-    return tutti()[3].impostazioni;
+const Variante& di(Finestra finestra) {
+    const Variante* variante = trova(finestra);
+    Q_ASSERT(variante);
+    return *variante;
 }
 
 } // namespace Esercizi

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exercise/ImpostazioniEsercizio.h"
+#include "variants/Finestra.h"
 
 #include <array>
 
@@ -13,19 +14,20 @@ enum class Regola {
     TutteLeLettere,  // any letter may decide
 };
 
+// One exercise: its window, what the engine needs of it and its lists' rule.
 struct Variante {
+    Finestra finestra;
     ImpostazioniEsercizio impostazioni;
     Regola regola;
 };
 
-// The settings of the four exercises, named after their windows.
 namespace Esercizi {
-// All four, in the order of the functions below; the word exercises read their
-// lists in this order too.
+// The four exercises: letters, first letter, first two letters, all letters.
+// The word exercises' lists are checked in this order too.
 const std::array<Variante, 4>& tutti();
 
-const ImpostazioniEsercizio& FormOrdina();  // letters of the alphabet
-const ImpostazioniEsercizio& FormOrdina1(); // words, first letter
-const ImpostazioniEsercizio& FormOrdina2(); // words, first two letters
-const ImpostazioniEsercizio& FormOrdina3(); // words, all their letters
+// The exercise shown in a window; nullptr for the title and the menu.
+const Variante* trova(Finestra finestra);
+// The same for a window known to be an exercise's.
+const Variante& di(Finestra finestra);
 } // namespace Esercizi

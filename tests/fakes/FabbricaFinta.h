@@ -18,23 +18,7 @@ public:
     QSet<Finestra> nonSiAprono;
     FabbricaSchermate* vera = nullptr;
 
-    static QString nome(Finestra f) {
-        switch (f) {
-        case Finestra::FormAvvio:
-            return QStringLiteral("FormAvvio");
-        case Finestra::FormMenu:
-            return QStringLiteral("FormMenu");
-        case Finestra::FormOrdina1:
-            return QStringLiteral("FormOrdina1");
-        case Finestra::FormOrdina2:
-            return QStringLiteral("FormOrdina2");
-        case Finestra::FormOrdina:
-            return QStringLiteral("FormOrdina");
-        case Finestra::FormOrdina3:
-            return QStringLiteral("FormOrdina3");
-        }
-        return {};
-    }
+    static QString nome(Finestra f) { return QString::fromLatin1(Finestre::nome(f)); }
 
     // The one window loaded, if exactly one is.
     std::optional<Finestra> caricata() const {

@@ -63,7 +63,7 @@ struct ProgrammaFinto : ProgrammaConFinestre<> {
                 QStringList parole;
                 for (int i = 0; i < 30; ++i)
                     parole << QStringLiteral("%1parola%2").arg(QChar(u'z' - i)).arg(n);
-                elenchi.metti(QStringLiteral("/prog/testi/") + esercizio.nomeElenco(n), parole);
+                elenchi.metti(esercizio.percorsoElenco(QStringLiteral("/prog"), n), parole);
             }
         }
     }

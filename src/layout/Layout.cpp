@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/Layout.h"
-
-#include <QFontMetrics>
-#include <QGuiApplication>
+#include "layout/Layout.h"
 
 QRect Rettangolo::inPixel() const {
     return {Layout::pixel(left), Layout::pixel(top), Layout::pixel(width), Layout::pixel(height)};
@@ -21,10 +18,6 @@ namespace Layout {
 int pixel(int twips) {
     return qRound(twips / 15.0);
 }
-
-namespace {
-const QString dieciBlank(10, u' ');
-} // namespace
 
 // clang-format off
 const LayoutAvvio& FormAvvio() {
@@ -49,6 +42,10 @@ const LayoutMenu& FormMenu() {
     };
     return layout;
 }
+
+namespace {
+
+const QString dieciBlank(10, u' ');
 
 const LayoutEsercizio& FormOrdina1() {
     static const LayoutEsercizio layout{
@@ -139,22 +136,25 @@ const LayoutEsercizio& FormOrdina3() {
     return layout;
 }
 
+} // namespace
+
 // clang-format on
 
-QSize finestraPiuGrande() {
-    // Qt's Fusion style and Windows' own draw a menu bar one line of the
-    // desktop's font high, and 5 pixels more.
-    const int menu = QFontMetrics(QGuiApplication::font()).height() + 5;
-    QSize piuGrande;
-    const auto tieni = [&](int larghezza, int altezza, int sopra) {
-        piuGrande = piuGrande.expandedTo(QSize(pixel(larghezza), pixel(altezza) + sopra));
-    };
-    tieni(FormAvvio().larghezza, FormAvvio().altezza, 0);
-    tieni(FormMenu().larghezza, FormMenu().altezza, 0);
-    for (const LayoutEsercizio* esercizio :
-         {&FormOrdina(), &FormOrdina1(), &FormOrdina2(), &FormOrdina3()})
-        tieni(esercizio->larghezza, esercizio->altezza, menu);
-    return piuGrande;
+const LayoutEsercizio& esercizio(Finestra finestra) {
+    switch (finestra) {
+    case Finestra::FormOrdina1:
+        return FormOrdina1();
+    case Finestra::FormOrdina2:
+        return FormOrdina2();
+    case Finestra::FormOrdina3:
+        return FormOrdina3();
+    case Finestra::FormAvvio:
+    case Finestra::FormMenu:
+    case Finestra::FormOrdina:
+        break;
+    }
+    Q_ASSERT(finestra == Finestra::FormOrdina);
+    return FormOrdina();
 }
 
 } // namespace Layout

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "variants/Finestra.h"
+
 #include <QList>
 #include <QRect>
-#include <QSize>
 #include <QString>
 
 #include <array>
 
 // Every window's geometry, in twips, and the size of its text. The window
-// classes only walk these tables. Free of widgets, so that the whiteboard start
-// reads them too.
+// classes only walk these tables; the list checker and the whiteboard start
+// measure with them too.
 
 // Window layouts are written in twips, as designed; 15 twips make a pixel at 96 dpi.
 struct Rettangolo {
@@ -96,13 +97,6 @@ int pixel(int twips);
 
 const LayoutAvvio& FormAvvio();
 const LayoutMenu& FormMenu();
-const LayoutEsercizio& FormOrdina();
-const LayoutEsercizio& FormOrdina1();
-const LayoutEsercizio& FormOrdina2();
-const LayoutEsercizio& FormOrdina3();
-
-// The smallest size that holds every window at scale factor 1, the exercises'
-// menu bar included, worked out without building a window; the application
-// object must exist.
-QSize finestraPiuGrande();
+// The layout of an exercise's window.
+const LayoutEsercizio& esercizio(Finestra finestra);
 } // namespace Layout
