@@ -18,6 +18,85 @@
 #include <cstring>
 #include <memory>
 
+namespace {
+
+// Where the lists are and what to answer, or the status to end with.
+struct Richiesta {
+    QString cartella;
+    QString originali; // the lists as shipped, where an installed checker finds them
+    int uscita = -1;   // >= 0: end with it, all said
+};
+
+// The folder named on the command line, or the program's own testi.
+Richiesta cartella(const QCommandLineParser& opzioni, int argc, char* argv[]) {
+    Richiesta richiesta;
+    const std::optional<QString> propria = cartellaProgramma();
+    if (propria)
+        richiesta.originali = QDir::cleanPath(*propria + QStringLiteral("/" SEQUENZIO_ORIGINALI));
+    if (!opzioni.positionalArguments().isEmpty()) {
+        richiesta.cartella = opzioni.positionalArguments().first();
+        // A name that did not arrive as typed would be looked for under
+        // another name, and wrongly called missing.
+        if (!RigaDiComando::argomentoIntatto(richiesta.cartella, argc, argv)) {
+            RigaDiComando::scriviErrore(
+                QStringLiteral("Il nome della cartella %1 contiene caratteri che il "
+                               "programma non sa leggere, come Sequenzio: rinominate la "
+                               "cartella con lettere, numeri e spazi.\n")
+                    .arg(Rapporto::visibile(richiesta.cartella)));
+            richiesta.uscita = 2;
+        }
+    } else if (propria) {
+        richiesta.cartella = *propria + QStringLiteral("/testi");
+    } else {
+        RigaDiComando::scriviErrore(
+            u"Non trovo la cartella del programma: indicate la cartella degli elenchi.\n");
+        richiesta.uscita = 2;
+    }
+    return richiesta;
+}
+
+Richiesta leggiRiga(int argc, char* argv[]) {
+    QCommandLineParser opzioni;
+    const ImpostazioniEsercizio& prima = Esercizi::di(Finestra::FormOrdina1).impostazioni;
+    const ImpostazioniEsercizio& ultima = Esercizi::tutti().back().impostazioni;
+    opzioni.setApplicationDescription(
+        QStringLiteral("Controlla gli elenchi di parole di Sequenzio (%1 ... %2) come li leggono "
+                       "gli esercizi.\nEsce con 0 se tutto va bene, 1 se ci sono solo avvisi, 2 "
+                       "se qualche elenco non può essere usato.")
+            .arg(prima.nomeElenco(1), ultima.nomeElenco(ultima.numeroFile)));
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Mostra questo aiuto."));
+    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
+                                      QStringLiteral("Mostra la versione."));
+    opzioni.addOption(aiuto);
+    opzioni.addOption(versione);
+    opzioni.addOption(QCommandLineOption(QStringLiteral("finestra"),
+                                         QStringLiteral("Mostra il rapporto in una finestra.")));
+    opzioni.addPositionalArgument(
+        QStringLiteral("CARTELLA"),
+        QStringLiteral("La cartella degli elenchi (se manca: testi, accanto al programma)."),
+        QStringLiteral("[CARTELLA]"));
+    if (!opzioni.parse(QCoreApplication::arguments()) || opzioni.positionalArguments().size() > 1) {
+        RigaDiComando::scriviErrore((opzioni.errorText().isEmpty()
+                                         ? QStringLiteral("Una cartella sola, per favore.")
+                                         : Rapporto::visibile(opzioni.errorText())) +
+                                    u'\n' + opzioni.helpText());
+        return {.uscita = 2};
+    }
+    if (opzioni.isSet(aiuto)) {
+        RigaDiComando::scrivi(opzioni.helpText());
+        return {.uscita = 0};
+    }
+    if (opzioni.isSet(versione)) {
+        RigaDiComando::scrivi(QCoreApplication::applicationName() + u' ' +
+                              QCoreApplication::applicationVersion() + u'\n');
+        return {.uscita = 0};
+    }
+    return cartella(opzioni, argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     // With nowhere to write (started from the Windows desktop), the report
     // can only be a window.
@@ -48,77 +127,18 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("it.sequenzio.Elenchi"));
     installaTraduzioneItaliana();
 
-    QCommandLineParser opzioni;
-    const ImpostazioniEsercizio& prima = Esercizi::di(Finestra::FormOrdina1).impostazioni;
-    const ImpostazioniEsercizio& ultima = Esercizi::tutti().back().impostazioni;
-    opzioni.setApplicationDescription(
-        QStringLiteral("Controlla gli elenchi di parole di Sequenzio (%1 ... %2) come li leggono "
-                       "gli esercizi.\nEsce con 0 se tutto va bene, 1 se ci sono solo avvisi, 2 "
-                       "se qualche elenco non può essere usato.")
-            .arg(prima.nomeElenco(1), ultima.nomeElenco(ultima.numeroFile)));
-    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Mostra questo aiuto."));
-    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
-                                      QStringLiteral("Mostra la versione."));
-    const QCommandLineOption inFinestra(QStringLiteral("finestra"),
-                                        QStringLiteral("Mostra il rapporto in una finestra."));
-    opzioni.addOption(aiuto);
-    opzioni.addOption(versione);
-    opzioni.addOption(inFinestra);
-    opzioni.addPositionalArgument(
-        QStringLiteral("CARTELLA"),
-        QStringLiteral("La cartella degli elenchi (se manca: testi, accanto al programma)."),
-        QStringLiteral("[CARTELLA]"));
-    if (!opzioni.parse(applicazione->arguments()) || opzioni.positionalArguments().size() > 1) {
-        RigaDiComando::scriviErrore((opzioni.errorText().isEmpty()
-                                         ? QStringLiteral("Una cartella sola, per favore.")
-                                         : Rapporto::visibile(opzioni.errorText())) +
-                                    u'\n' + opzioni.helpText());
-        return 2;
-    }
-    if (opzioni.isSet(aiuto)) {
-        RigaDiComando::scrivi(opzioni.helpText());
-        return 0;
-    }
-    if (opzioni.isSet(versione)) {
-        RigaDiComando::scrivi(QCoreApplication::applicationName() + u' ' +
-                              QCoreApplication::applicationVersion() + u'\n');
-        return 0;
-    }
-    QString cartella;
-    const std::optional<QString> propria = cartellaProgramma();
-    if (!opzioni.positionalArguments().isEmpty()) {
-        cartella = opzioni.positionalArguments().first();
-        // A name that did not arrive as typed would be looked for under
-        // another name, and wrongly called missing.
-        if (!RigaDiComando::argomentoIntatto(cartella, argc, argv)) {
-            RigaDiComando::scriviErrore(
-                QStringLiteral("Il nome della cartella %1 contiene caratteri che il "
-                               "programma non sa leggere, come Sequenzio: rinominate la "
-                               "cartella con lettere, numeri e spazi.\n")
-                    .arg(Rapporto::visibile(cartella)));
-            return 2;
-        }
-    } else if (propria) {
-        cartella = *propria + QStringLiteral("/testi");
-    } else {
-        RigaDiComando::scriviErrore(
-            u"Non trovo la cartella del programma: indicate la cartella degli elenchi.\n");
-        return 2;
-    }
-    // The lists as shipped, where an installed checker finds them.
-    const QString originali =
-        propria ? QDir::cleanPath(*propria + QStringLiteral("/" SEQUENZIO_ORIGINALI)) : QString();
-
+    const Richiesta richiesta = leggiRiga(argc, argv);
+    if (richiesta.uscita >= 0)
+        return richiesta.uscita;
     if (finestra && schermo) {
-        FinestraControllo vista(QDir(cartella).absolutePath(), originali);
+        FinestraControllo vista(QDir(richiesta.cartella).absolutePath(), richiesta.originali);
         vista.show();
         const int esito = applicazione->exec();
         return esito != 0 ? esito : vista.codiceUscita();
     }
     if (finestra)
         RigaDiComando::scriviErrore(u"Nessuno schermo grafico: il rapporto segue qui.\n");
-    const Rapporto rapporto = ControlloElenchi::controlla(cartella, originali);
+    const Rapporto rapporto = ControlloElenchi::controlla(richiesta.cartella, richiesta.originali);
     RigaDiComando::scrivi(rapporto.testo());
     return rapporto.codiceUscita();
 }

@@ -79,7 +79,7 @@ qint16 Esercizio::quanteParole() const {
 bool Esercizio::Form_Load() {
     // The order of these steps cannot be seen: the window is drawn after them.
     servizi_.guscio.AzzeraContatori();
-    controllo_ = Controllo::AlTermine;
+    giudizio_ = Giudizio::AlTermine;
     servizi_.guscio.valori().QuanteParole = qint16(impostazioni_.contaApertura);
     stato_.faccinaRidente = true;
     stato_.faccinaTriste = false;
@@ -165,7 +165,7 @@ void Esercizio::BtParole_Click(int k) {
     if (k < 0 || k >= quanteParole() || !stato_.tessere[k].abilitata)
         return;
     const QString& parola = stato_.tessere[k].didascalia;
-    const bool immediato = controllo_ == Controllo::Immediato;
+    const bool immediato = giudizio_ == Giudizio::Immediato;
     if (immediato) {
         for (int i = 0; i < quanteParole(); ++i) {
             const StatoFinestra::Tessera& libera = stato_.tessere[i];
@@ -246,7 +246,7 @@ void Esercizio::mnuImmediato_Click() {
     stato_.immediatoSpuntato = true;
     stato_.termineSpuntato = false;
     stato_.fattoVisibile = false;
-    controllo_ = Controllo::Immediato;
+    giudizio_ = Giudizio::Immediato;
     Command3D1_Click();
     stato_.ricominciaVisibile = false;
 }
@@ -256,7 +256,7 @@ void Esercizio::mnuTermine_Click() {
     stato_.termineSpuntato = true;
     stato_.fattoVisibile = true;
     stato_.ricominciaVisibile = true;
-    controllo_ = Controllo::AlTermine;
+    giudizio_ = Giudizio::AlTermine;
 }
 
 void Esercizio::MenuInformazioni_Click() {

@@ -51,7 +51,8 @@ public:
 private:
     friend struct SondaEsercizio; // the tests' view of the state below
 
-    enum class Controllo { AlTermine, Immediato };
+    // When answers are judged: the two choices of the "Controllo" menu.
+    enum class Giudizio { AlTermine, Immediato };
 
     bool NuovoTurno();
     bool CaricaElenco();
@@ -69,7 +70,7 @@ private:
     StatoFinestra stato_;
 
     qint16 paroleOrdinate_ = 0; // tiles placed this turn; the next slot to fill
-    Controllo controllo_ = Controllo::AlTermine;
+    Giudizio giudizio_ = Giudizio::AlTermine;
     QStringList elencoParole_; // the last list read well; position p is elencoParole_[p - 1]
     QList<bool> paroleUsate_;  // per dealing position: already on a tile this turn
     bool lasciata_ = false;

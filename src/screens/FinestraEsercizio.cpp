@@ -67,6 +67,14 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
         BtParole_.append(tessera);
     }
 
+    costruisciContatori(layout);
+    costruisciBottoni(layout);
+    costruisciPannello(layout);
+}
+
+void FinestraEsercizio::costruisciContatori(const LayoutEsercizio& layout) {
+    using namespace Disegno;
+    QWidget* foglio = area();
     const auto conPosto = [&](const QString& nome, const Posto& posto, const QString& testo) {
         return etichetta(foglio, nome, posto.rettangolo, testo, posto.punti);
     };
@@ -88,7 +96,11 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     EtichettaErrati_->setAccessibleName(QStringLiteral("Errati"));
     ComandoIconaSi_->setAccessibleName(QStringLiteral("risposta giusta"));
     ComandoIconaNo_->setAccessibleName(QStringLiteral("risposta sbagliata"));
+}
 
+void FinestraEsercizio::costruisciBottoni(const LayoutEsercizio& layout) {
+    using namespace Disegno;
+    QWidget* foglio = area();
     const auto conFigura = [&](const QString& nome, const Posto& posto, const QString& testo,
                                const QIcon& figura) {
         return bottoneConFigura(foglio, nome, posto.rettangolo, testo, posto.punti, figura);
@@ -108,7 +120,12 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
     for (QPushButton* tessera : BtParole_)
         sottoIlPannello_.append(tessera);
     sottoIlPannello_ << Command1_ << Command3D1_ << BottoneEsci_;
+}
 
+// The panel of the count options, hidden until its menu item is chosen.
+void FinestraEsercizio::costruisciPannello(const LayoutEsercizio& layout) {
+    using namespace Disegno;
+    QWidget* foglio = area();
     EtQuanteParole_ = new QFrame(foglio);
     EtQuanteParole_->setObjectName(QStringLiteral("EtQuanteParole"));
     EtQuanteParole_->setFrameStyle(QFrame::Panel | QFrame::Sunken);

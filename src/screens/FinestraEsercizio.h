@@ -27,6 +27,9 @@ public:
 
 private:
     void costruisci(const LayoutEsercizio& layout);
+    void costruisciContatori(const LayoutEsercizio& layout);
+    void costruisciBottoni(const LayoutEsercizio& layout);
+    void costruisciPannello(const LayoutEsercizio& layout);
     void costruisciMenu(const LayoutEsercizio& layout);
     void ordinaTabulazione();
     void rendi();

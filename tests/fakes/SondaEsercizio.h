@@ -7,7 +7,7 @@
 struct SondaEsercizio {
     static qint16 paroleOrdinate(const Esercizio& esercizio) { return esercizio.paroleOrdinate_; }
     static bool immediato(const Esercizio& esercizio) {
-        return esercizio.controllo_ == Esercizio::Controllo::Immediato;
+        return esercizio.giudizio_ == Esercizio::Giudizio::Immediato;
     }
     static const QStringList& elencoParole(const Esercizio& esercizio) {
         return esercizio.elencoParole_;

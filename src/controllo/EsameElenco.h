@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "controllo/Consigli.h"
+#include "controllo/Rapporto.h"
+#include "platform/LettoreElenco.h"
+
+struct ImpostazioniEsercizio;
+struct LayoutEsercizio;
+enum class Regola;
+
+// The lists of one exercise: how it reads them, draws them and what they must keep.
+struct Famiglia {
+    const ImpostazioniEsercizio& esercizio;
+    const LayoutEsercizio& layout;
+    Regola regola;
+};
+
+// One list file of a family, judged as its exercise will read and show it.
+// Words are measured in the windows' font, so a QGuiApplication must exist.
+class EsameElenco {
+public:
+    EsameElenco(const Famiglia& famiglia, RapportoFile& rapporto)
+        : famiglia_(famiglia)
+        , rapporto_(rapporto) {}
+
+    void file(const QString& percorso);
+
+private:
+    using Campo = LettoreElenco::Campo;
+
+    void segnala(Consiglio consiglio, const QStringList& argomenti = {});
+    // The word as its tile shows it.
+    QString tessera(const QString& parola) const;
+    std::optional<QList<Campo>> leggi(const QString& percorso, LettoreElenco::Testo& letto);
+    void codifiche(const LettoreElenco::Testo& testo);
+    void separatori(const QList<Campo>& campi);
+    void sorprese(int numero, const Campo& campo);
+    void virgolette(int numero, const Campo& campo);
+    void vuoteEDoppie(const QList<Campo>& campi);
+    void iniziali(const QList<Campo>& campi);
+    void ordine(const QList<Campo>& campi);
+    void larghezze(const QList<Campo>& campi);
+    void larghezza(int numero, const Campo& campo);
+
+    const Famiglia& famiglia_;
+    RapportoFile& rapporto_;
+};
