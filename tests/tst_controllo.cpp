@@ -37,6 +37,14 @@ QByteArray spedito(const char* nome) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A shipped list with every line written "prima<word>dopo".
+QByteArray ogniRiga(const char* nome, const QByteArray& prima, const QByteArray& dopo = {}) {
+    QByteArray righe;
+    for (const QByteArray& parola : spedito(nome).trimmed().split('\n'))
+        righe += prima + parola + dopo + '\n';
+    return righe;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Azione)
@@ -105,7 +113,7 @@ void TestControllo::segnalazioni_data() {
             "finisce con un carattere invisibile: cancellatelo");
     scritto("carattere di controllo", "b7.txt", conRiga("b7.txt", 2, "ga\x01tto"), 1, 1,
             "«ga·tto», ha un carattere di controllo");
-    scritto("direzione della scrittura", "b8.txt", conRiga("b8.txt", 2, "\xE2\x80\xAEgatto"), 1, 1,
+    scritto("direzione della scrittura", "b8.txt", conRiga("b8.txt", 2, "\xE2\x80\xAEgufo"), 1, 1,
             "cambia il verso della scrittura");
     scritto("apostrofo tipografico", "c7.txt",
             conRiga("c7.txt", 5,
@@ -129,8 +137,39 @@ void TestControllo::segnalazioni_data() {
             "le scrive Excel per una cella che ne contiene: la tessera mostra solo «IL »");
     scritto("accento che cambia l'ordine", "c9.txt",
             conRiga("c9.txt", 13, "caff\xC3\xA8\ncaffeina"), 1, 1,
-            "«CAFFÈ» (parola 13) e «CAFFEINA» (parola 14): il programma mette prima «CAFFEINA», "
-            "il dizionario «CAFFÈ»");
+            "diversamente dal dizionario: «CAFFEINA» prima di «CAFFÈ» (le lettere accentate "
+            "vengono dopo la Z)");
+    scritto("trattino che cambia l'ordine", "c9.txt",
+            conRiga("c9.txt", 13, "pesce-spada\npescecane"), 1, 1,
+            "«PESCE-SPADA» prima di «PESCECANE» (il trattino viene prima di ogni lettera)");
+    scritto("accento diverso", "c3.txt", conRiga("c3.txt", 2, "p\xC3\xA8sca\np\xC3\xA9sca"), 1, 1,
+            "«PÈSCA» e «PÉSCA» (solo per l'accento)");
+    scritto("spazi ripetuti", "c4.txt", conRiga("c4.txt", 2, "gatto  nero\ngatto nero"), 1, 2,
+            "«GATTO  NERO» e «GATTO NERO» (solo per gli spazi)");
+    scritto("elenco puntato", "a2.txt", ogniRiga("a2.txt", "* "), 1, 1, "«* BANANA», «* MARE»");
+    scritto("elenco numerato", "c2.txt", ogniRiga("c2.txt", "1. "), 1, 1,
+            "(segni di un elenco puntato o numerato: togliete i segni dell'elenco e i numeri)");
+    scritto("punteggiatura", "c5.txt", conRiga("c5.txt", 2, "mela\xE2\x80\xA6\n\xE2\x80\xA6"), 1, 1,
+            "«MELA…», «…» (segni di punteggiatura: toglieteli)");
+    scritto("numeri", "c6.txt", conRiga("c6.txt", 2, "mela2"), 1, 1,
+            "«MELA2» (numeri: togliete i numeri, o scriveteli in lettere)");
+    scritto("altro alfabeto", "c7.txt", conRiga("c7.txt", 2, "m\xD0\xB0re"), 1, 1,
+            "(lettere di un altro alfabeto");
+    scritto("carattere illeggibile", "c8.txt", conRiga("c8.txt", 2, "m\xEF\xBF\xBDre"), 1, 1,
+            "«M�RE» (caratteri che il programma non ha saputo leggere");
+    scritto("WordPad", "a10.txt",
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Calibri;}}\n" + ogniRiga("a10.txt", "", "\\par"),
+            2, 2, "ERRORE: È un documento di WordPad, non un testo semplice");
+    scritto("seconda colonna di Calc", "c10.txt", ogniRiga("c10.txt", "\"", "\";\"frutta\""), 1, 1,
+            "hanno una seconda colonna, come un foglio di calcolo con qualcosa nella colonna B: le "
+            "tessere mostrano solo la prima");
+    scritto("colonne con tabulazione", "b4.txt", ogniRiga("b4.txt", "", "\tcibo"), 1, 1,
+            "hanno due colonne separate da una tabulazione");
+    scritto("titolo", "a11.txt", "Le parole della classe terza:\n" + spedito("a11.txt"), 1, 1,
+            "sembra un titolo");
+    scritto("prime due lettere uguali", "b2.txt", conRiga("b2.txt", 1, "mare\nmatita"), 1, 1,
+            "Più parole cominciano con «MA»");
+    scritto("nessuna parola", "a7.txt", "", 2, 1, "ERRORE: Non ha nessuna parola: ne servono 20");
     QByteArray colonne;
     for (const QByteArray& parola : spedito("a8.txt").trimmed().split('\n'))
         colonne += parola + (colonne.isEmpty() ? ";CLASSE 3B\n" : ";\n");
@@ -152,7 +191,8 @@ void TestControllo::segnalazioni_data() {
         riga("nome in maiuscole", Azione::Rinomina, "A4.TXT", {}, 0, 0, "a4.txt: UTF-8");
     else
         riga("nome in maiuscole", Azione::Rinomina, "A4.TXT", {}, 2, 2,
-             "«A4.TXT» non viene mai letto");
+             "«A4.TXT» non viene mai letto: gli esercizi cercano il nome scritto in minuscolo. "
+             "Rinominatelo «a4.txt»");
     scritto("Blocco note Unicode", "b1.txt",
             QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
                 .encode(QString::fromUtf8(spedito("b1.txt"))),

@@ -27,6 +27,13 @@ constexpr std::array voci{
          u"È troppo grande per essere un elenco di parole: l'esercizio legge solo il primo "
          u"megabyte e lì non trova %1 parole"},
     Voce{Consiglio::TroppoCorto, Gravita::Errore, u"Ha %1, ma ne servono %2: aggiungetene %3"},
+    Voce{Consiglio::NessunaParola, Gravita::Errore, u"Non ha nessuna parola: ne servono %1"},
+    Voce{Consiglio::DocumentoRtf, Gravita::Errore,
+         u"È un documento di WordPad, non un testo semplice, e le tessere mostrano i suoi codici "
+         u"(%1): salvatelo come Testo normale (in WordPad: Salva con nome, Documento di testo)"},
+    Voce{Consiglio::CodificaAntica, Gravita::Avviso,
+         u"È salvato come %1, e alcune tessere potrebbero non mostrare le lettere che avete "
+         u"scritto: salvatelo come UTF-8: in Blocco note, Salva con nome, Codifica UTF-8"},
     Voce{Consiglio::DueCodifiche, Gravita::Avviso,
          u"Il file mescola due codifiche: %1 in Windows-1252 (l'«ANSI» del Blocco note), il "
          u"resto in UTF-8. L'esercizio legge ogni riga nella sua codifica, ma conviene aprire il "
@@ -35,6 +42,13 @@ constexpr std::array voci{
          u"Le righe %1 finiscono con un punto e virgola: il file ha una seconda colonna, come un "
          u"foglio di calcolo con qualcosa nella colonna B, e le tessere la mostrano (%2). Salvate "
          u"solo la colonna A, o cancellate il ; alla fine di ogni riga"},
+    Voce{Consiglio::SecondaColonnaNascosta, Gravita::Avviso,
+         u"Le righe %1 hanno una seconda colonna, come un foglio di calcolo con qualcosa nella "
+         u"colonna B: le tessere mostrano solo la prima (%2) e il resto della riga non viene "
+         u"usato. Per non avere sorprese, salvate solo la colonna A"},
+    Voce{Consiglio::DueColonne, Gravita::Avviso,
+         u"Le righe %1 hanno due colonne separate da %2, come un foglio di calcolo con qualcosa "
+         u"nella colonna B, e le tessere le mostrano insieme (%3). Salvate solo la colonna A"},
     Voce{Consiglio::PuntoEVirgola, Gravita::Avviso,
          u"%1 le parole sembrano separate da punto e virgola, come in un file salvato da un "
          u"foglio di calcolo: separatele con una virgola o mettetene una per riga"},
@@ -84,11 +98,20 @@ constexpr std::array voci{
     Voce{Consiglio::InizialeRipetuta, Gravita::Avviso,
          u"Più parole cominciano con %1: %2. Guardando solo la prima lettera non si sa quale "
          u"viene prima: cambiatene una"},
+    Voce{Consiglio::PrimeDueRipetute, Gravita::Avviso,
+         u"Più parole cominciano con %1: %2. Guardando solo le prime due lettere non si sa quale "
+         u"viene prima: cambiatene una"},
+    Voce{Consiglio::Titolo, Gravita::Avviso,
+         u"%1, %2, sembra un titolo: l'esercizio ne fa una tessera come le altre. Cancellate la "
+         u"riga del titolo"},
+    Voce{Consiglio::TessereInsolite, Gravita::Avviso,
+         u"Queste tessere mostrano altro che lettere, apostrofi, spazi e trattini: %1"},
+    Voce{Consiglio::TessereSimili, Gravita::Avviso,
+         u"Queste tessere quasi non si distinguono, e chi le guarda non sa quale viene prima: %1. "
+         u"Cambiate una parola di ogni coppia"},
     Voce{Consiglio::OrdineDiverso, Gravita::Avviso,
-         u"%1 (parola %2) e %3 (parola %4): il programma mette prima %5, il dizionario %6, "
-         u"perché per il programma le lettere accentate vengono dopo la Z e l'apostrofo prima "
-         u"della A. Chi le ordina come nel dizionario viene corretto: cambiate una delle due "
-         u"parole"},
+         u"Il programma ordina queste parole diversamente dal dizionario: %1. Chi le ordina come "
+         u"nel dizionario viene corretto: cambiate una parola di ogni coppia"},
     Voce{Consiglio::Tagliata, Gravita::Avviso,
          u"%1, %2, ha più di %3 caratteri: l'esercizio ne legge solo i primi %3"},
     Voce{Consiglio::IllegibileSullaTessera, Gravita::Errore,
@@ -103,6 +126,9 @@ constexpr std::array voci{
          u".txt senza mostrarlo. Rinominatelo %2, cioè %3 dove Windows nasconde l'estensione"},
     Voce{Consiglio::NomeMaiLetto, Gravita::Avviso,
          u"%1 non viene mai letto: gli esercizi leggono solo i file %2, scritti così"},
+    Voce{Consiglio::NomeInMaiuscole, Gravita::Avviso,
+         u"%1 non viene mai letto: gli esercizi cercano il nome scritto in minuscolo. "
+         u"Rinominatelo %2"},
 };
 
 QString compila(QStringView modello, const QStringList& argomenti) {
@@ -186,32 +212,84 @@ QString conNumero(QStringView parola, int numero) {
     return citata(parola) + QStringLiteral(" (parola %1)").arg(numero);
 }
 
-QString descrizione(RisultatoLettura::Codifica codifica, qsizetype lette, int servono,
-                    qsizetype inPiu) {
-    using Codifica = RisultatoLettura::Codifica;
-    QString nome;
-    switch (codifica) {
-    case Codifica::Utf8:
-        nome = QStringLiteral("UTF-8");
-        break;
-    case Codifica::Utf8ConBom:
-        nome = QStringLiteral("UTF-8 con BOM");
-        break;
-    case Codifica::Utf16Le:
-        nome = QStringLiteral("UTF-16 LE (l'«Unicode» del Blocco note)");
-        break;
-    case Codifica::Utf16Be:
-        nome = QStringLiteral("UTF-16 BE");
-        break;
-    case Codifica::Windows1252:
-        nome = QStringLiteral("Windows-1252 (l'«ANSI» del Blocco note)");
-        break;
-    case Codifica::Mista:
-        nome = QStringLiteral("UTF-8 mescolato con Windows-1252");
+QString insolito(Insolito genere) {
+    switch (genere) {
+    case Insolito::Rtf:
+        return QStringLiteral("codici di WordPad: salvate il file come Testo normale");
+    case Insolito::Elenco:
+        return QStringLiteral("segni di un elenco puntato o numerato: togliete i segni "
+                              "dell'elenco e i numeri");
+    case Insolito::Illeggibile:
+        return QStringLiteral("caratteri che il programma non ha saputo leggere: riscrivete la "
+                              "parola");
+    case Insolito::Straniera:
+        return QStringLiteral("lettere di un altro alfabeto, che sembrano uguali alle nostre ma "
+                              "si ordinano dopo la Z: riscrivete la parola con la tastiera");
+    case Insolito::Numero:
+        return QStringLiteral("numeri: togliete i numeri, o scriveteli in lettere");
+    case Insolito::Punteggiatura:
+        return QStringLiteral("segni di punteggiatura: toglieteli");
+    case Insolito::Simbolo:
+        return QStringLiteral("simboli: toglieteli");
+    case Insolito::Spazi:
+        return QStringLiteral("più spazi di seguito: lasciatene uno solo");
+    case Insolito::Altro:
         break;
     }
-    QString testo =
-        QStringLiteral("%1, %2, ne servono %3").arg(nome, paroleLette(lette)).arg(servono);
+    return QStringLiteral("caratteri insoliti: cancellate la parola e riscrivetela");
+}
+
+QString perche(Differenza differenza) {
+    switch (differenza) {
+    case Differenza::Accento:
+        return QStringLiteral("le lettere accentate vengono dopo la Z");
+    case Differenza::Apostrofo:
+        return QStringLiteral("l'apostrofo viene prima della A");
+    case Differenza::Spazio:
+        return QStringLiteral("lo spazio viene prima di ogni lettera");
+    case Differenza::Trattino:
+        break;
+    }
+    return QStringLiteral("il trattino viene prima di ogni lettera");
+}
+
+QString soloPer(Differenza differenza) {
+    switch (differenza) {
+    case Differenza::Accento:
+        return QStringLiteral("solo per l'accento");
+    case Differenza::Apostrofo:
+        return QStringLiteral("solo per l'apostrofo");
+    case Differenza::Spazio:
+        return QStringLiteral("solo per gli spazi");
+    case Differenza::Trattino:
+        break;
+    }
+    return QStringLiteral("solo per il trattino");
+}
+
+QString nomeCodifica(RisultatoLettura::Codifica codifica) {
+    using Codifica = RisultatoLettura::Codifica;
+    switch (codifica) {
+    case Codifica::Utf8:
+    case Codifica::Utf8ConBom:
+        return QStringLiteral("UTF-8");
+    case Codifica::Utf16Le:
+        return QStringLiteral("UTF-16 LE (l'«Unicode» del Blocco note)");
+    case Codifica::Utf16Be:
+        return QStringLiteral("UTF-16 BE");
+    case Codifica::Windows1252:
+        return QStringLiteral("Windows-1252 (l'«ANSI» del Blocco note)");
+    case Codifica::Mista:
+        return QStringLiteral("UTF-8 mescolato con Windows-1252");
+    }
+    return {};
+}
+
+QString descrizione(RisultatoLettura::Codifica codifica, qsizetype lette, int servono,
+                    qsizetype inPiu) {
+    QString testo = QStringLiteral("%1, %2, ne servono %3")
+                        .arg(nomeCodifica(codifica), paroleLette(lette))
+                        .arg(servono);
     if (inPiu == 1)
         testo += QStringLiteral(" (l'altra non viene usata)");
     else if (inPiu > 1)

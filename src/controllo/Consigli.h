@@ -15,8 +15,13 @@ enum class Consiglio {
     NonTesto,
     TroppoGrande,
     TroppoCorto,
+    NessunaParola,
+    DocumentoRtf,
+    CodificaAntica,
     DueCodifiche,
     SecondaColonna,
+    SecondaColonnaNascosta,
+    DueColonne,
     PuntoEVirgola,
     Tabulazioni,
     // One word: "%1, %2, ..." for the word and its text as written
@@ -35,6 +40,10 @@ enum class Consiglio {
     Doppia,
     InizialeFuoriAlfabeto,
     InizialeRipetuta,
+    PrimeDueRipetute,
+    Titolo,
+    TessereInsolite,
+    TessereSimili,
     OrdineDiverso,
     Tagliata,
     IllegibileSullaTessera,
@@ -43,7 +52,24 @@ enum class Consiglio {
     CartellaMancante,
     TxtDoppio,
     NomeMaiLetto,
+    NomeInMaiuscole,
 };
+
+// What a tile may show beside letters, apostrophes, single blanks and hyphens.
+enum class Insolito {
+    Rtf,         // WordPad's codes: \par, braces
+    Elenco,      // a bullet or a number in front
+    Illeggibile, // a character the reader could not decode
+    Straniera,   // a letter of another alphabet
+    Numero,
+    Punteggiatura,
+    Simbolo,
+    Spazi, // blanks one after another
+    Altro,
+};
+
+// Where two tiles part, which decides their order or is all that tells them apart.
+enum class Differenza { Accento, Apostrofo, Spazio, Trattino };
 
 namespace Consigli {
 
@@ -62,6 +88,14 @@ QString chiamata(int numero, const LettoreElenco::Campo& campo); // "La parola 4
 QString bordo(bool inizio);                                      // "comincia", "finisce"
 QString tra(const QString& prima, const QString& dopo);          // where an initial falls
 QString conNumero(QStringView parola, int numero);               // "«parola» (parola 4)"
+// "segni di punteggiatura: toglieteli", the kind and the one thing to do.
+QString insolito(Insolito genere);
+// "le lettere accentate vengono dopo la Z", why the program orders a pair so.
+QString perche(Differenza differenza);
+// "solo per l'accento", all that tells two tiles apart.
+QString soloPer(Differenza differenza);
+// "Windows-1252 (l'«ANSI» del Blocco note)", as a teacher knows it.
+QString nomeCodifica(RisultatoLettura::Codifica codifica);
 QString descrizione(RisultatoLettura::Codifica codifica, qsizetype lette, int servono,
                     qsizetype inPiu);
 

@@ -74,12 +74,16 @@ void nomiMaiLetti(Rapporto& rapporto, const QStringList& letti) {
         // Windows hides the .txt it adds to a name typed as "a3.txt".
         const bool txtDoppio = nome.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) &&
                                letti.contains(nome.chopped(4).toLower());
-        rapporto.generali.append(
-            txtDoppio ? Consigli::di(Consiglio::TxtDoppio,
-                                     {citata(nome), citata(nome.chopped(4).toLower()),
-                                      citata(nome.chopped(8).toLower())})
-                      : Consigli::di(Consiglio::NomeMaiLetto,
-                                     {citata(nome), nomiLetti.join(QStringLiteral(", "))}));
+        if (txtDoppio)
+            rapporto.generali.append(
+                Consigli::di(Consiglio::TxtDoppio, {citata(nome), citata(nome.chopped(4).toLower()),
+                                                    citata(nome.chopped(8).toLower())}));
+        else if (letti.contains(minuscolo) && !presenti.contains(minuscolo))
+            rapporto.generali.append(
+                Consigli::di(Consiglio::NomeInMaiuscole, {citata(nome), citata(minuscolo)}));
+        else
+            rapporto.generali.append(Consigli::di(
+                Consiglio::NomeMaiLetto, {citata(nome), nomiLetti.join(QStringLiteral(", "))}));
     }
 }
 

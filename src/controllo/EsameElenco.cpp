@@ -2,6 +2,8 @@
 #include "controllo/EsameElenco.h"
 
 #include "controllo/ControlloElenchi.h"
+#include "controllo/Sorprese.h"
+#include "controllo/Tessere.h"
 #include "exercise/OrdineAlfabetico.h"
 #include "layout/Layout.h"
 #include "layout/Misure.h"
@@ -21,86 +23,6 @@ using Campo = LettoreElenco::Campo;
 using Esito = RisultatoLettura::Esito;
 using namespace Consigli;
 
-// Characters a teacher cannot see, or that sort where nobody expects them.
-enum class Sorpresa { Spazio, Invisibile, NonStampabile, Direzione, ACapo, Tipografico };
-
-bool direzione(char16_t u) {
-    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2066 && u <= 0x2069);
-}
-
-bool apostrofoTipografico(char16_t u) {
-    return u == 0x2018 || u == 0x2019;
-}
-
-std::optional<Sorpresa> sorpresa(QChar c) {
-    const char16_t u = c.unicode();
-    if (u == u' ' || u == u'\t')
-        return std::nullopt;
-    if (u == 0x2028 || u == 0x2029)
-        return Sorpresa::ACapo;
-    if (c.category() == QChar::Other_Control)
-        return Sorpresa::NonStampabile;
-    if (direzione(u))
-        return Sorpresa::Direzione;
-    if (LettoreElenco::daTogliere(c))
-        return Sorpresa::Invisibile;
-    if (c.isSpace())
-        return Sorpresa::Spazio;
-    if (apostrofoTipografico(u) || u == 0x201C || u == 0x201D)
-        return Sorpresa::Tipografico;
-    return std::nullopt;
-}
-
-bool blankNormale(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-// Where the letters of a field start and end, the surprising characters aside.
-std::pair<qsizetype, qsizetype> lettere(QStringView grezzo) {
-    qsizetype primo = -1, ultimo = -1;
-    for (qsizetype i = 0; i < grezzo.size(); ++i) {
-        const std::optional<Sorpresa> tipo = sorpresa(grezzo[i]);
-        if (blankNormale(grezzo[i]) || (tipo && tipo != Sorpresa::Tipografico))
-            continue;
-        if (primo < 0)
-            primo = i;
-        ultimo = i;
-    }
-    return {primo, ultimo};
-}
-
-// A field without its ordinary blanks at either end.
-QStringView senzaBlank(QStringView grezzo) {
-    qsizetype da = 0, a = grezzo.size();
-    while (da < a && blankNormale(grezzo[da]))
-        ++da;
-    while (a > da && blankNormale(grezzo[a - 1]))
-        --a;
-    return grezzo.sliced(da, a - da);
-}
-
-Consiglio consiglio(Sorpresa tipo, QChar c, bool inMezzo) {
-    switch (tipo) {
-    case Sorpresa::Spazio:
-        return inMezzo ? Consiglio::SpazioInMezzo : Consiglio::SpazioAlBordo;
-    case Sorpresa::Invisibile:
-        if (!inMezzo)
-            return Consiglio::InvisibileAlBordo;
-        return c.unicode() == 0xAD ? Consiglio::TrattinoInvisibile : Consiglio::InvisibileInMezzo;
-    case Sorpresa::NonStampabile:
-        return Consiglio::CarattereNonStampabile;
-    case Sorpresa::Direzione:
-        return Consiglio::Direzione;
-    case Sorpresa::ACapo:
-        return Consiglio::ACapo;
-    case Sorpresa::Tipografico:
-        break;
-    }
-    return apostrofoTipografico(c.unicode()) ? Consiglio::ApostrofoTipografico
-                                             : Consiglio::VirgolettaTipografica;
-}
-
 // Where a letter outside the exercise's alphabet falls in the program's order.
 QString doveCade(const QString& iniziale) {
     static const QStringList alfabeto = alfabetoItaliano();
@@ -111,19 +33,6 @@ QString doveCade(const QString& iniziale) {
             return tra(alfabeto[i], alfabeto[i + 1]);
     }
     return tra(alfabeto.back(), {});
-}
-
-// A word as a dictionary orders it: accents and apostrophes read as nothing
-// but their base letters.
-QString daDizionario(const QString& testo) {
-    QString chiave;
-    for (const QChar c : testo.normalized(QString::NormalizationForm_D)) {
-        const char16_t u = c.unicode();
-        if (c.category() != QChar::Mark_NonSpacing && u != u'\'' && !apostrofoTipografico(u) &&
-            u != 0x02BC)
-            chiave += c;
-    }
-    return chiave.toUpper();
 }
 
 } // namespace
@@ -141,16 +50,25 @@ void EsameElenco::file(const QString& percorso) {
     const std::optional<QList<Campo>> campi = leggi(percorso, letto);
     if (!campi)
         return;
+    QStringList scritte;
+    for (const Campo& campo : *campi)
+        scritte.append(tessera(campo.parola));
+    rtf_ = letto.testo.trimmed().startsWith(QLatin1String("{\\rtf"), Qt::CaseInsensitive);
+    titolo_ = !rtf_ && titolo(*campi);
     codifiche(letto);
     separatori(*campi);
     for (qsizetype i = 0; i < campi->size(); ++i) {
-        sorprese(int(i + 1), campi->at(i));
+        rapporto_.segnalazioni.append(
+            Sorprese::nelCampo(int(i + 1), campi->at(i), tessera(campi->at(i).parola)));
         virgolette(int(i + 1), campi->at(i));
     }
     vuoteEDoppie(*campi);
     if (famiglia_.regola == Regola::PrimaLettera)
         iniziali(*campi);
-    ordine(*campi);
+    if (famiglia_.regola == Regola::PrimeDueLettere)
+        rapporto_.segnalazioni.append(Tessere::primeDueUguali(scritte));
+    cosaMostrano(letto, *campi, scritte);
+    rapporto_.segnalazioni.append(Tessere::coppie(scritte));
     larghezze(*campi);
 }
 
@@ -187,8 +105,11 @@ std::optional<QList<LettoreElenco::Campo>> EsameElenco::leggi(const QString& per
         segnala(Consiglio::TroppoGrande, {QString::number(servono)});
         break;
     case Esito::TroppoCorto:
-        segnala(Consiglio::TroppoCorto, {paroleSole(campi.size()), QString::number(servono),
-                                         QString::number(servono - campi.size())});
+        if (campi.isEmpty())
+            segnala(Consiglio::NessunaParola, {QString::number(servono)});
+        else
+            segnala(Consiglio::TroppoCorto, {paroleSole(campi.size()), QString::number(servono),
+                                             QString::number(servono - campi.size())});
         break;
     default:
         break;
@@ -201,53 +122,65 @@ void EsameElenco::codifiche(const LettoreElenco::Testo& testo) {
         segnala(Consiglio::DueCodifiche, {righe(testo.righeWindows1252)});
 }
 
+// Cells of a spreadsheet saved as text: a row of words, or a second column.
 void EsameElenco::separatori(const QList<Campo>& campi) {
-    QList<int> conPunto, conTab;
-    qsizetype punti = 0, finali = 0;
-    QString primaCella;
-    for (const Campo& campo : campi) {
-        if (campo.parola.contains(u';')) {
-            ++punti;
-            finali += campo.parola.endsWith(u';');
-            if (primaCella.isEmpty())
-                primaCella = tessera(campo.parola);
-            if (!conPunto.contains(campo.riga))
-                conPunto.append(campo.riga);
-        }
-        if (campo.parola.contains(u'\t') && !conTab.contains(campo.riga))
-            conTab.append(campo.riga);
-    }
-    // A column saved with a second one beside it: a semicolon ends most lines.
-    if (conPunto.size() > 1 && finali * 2 >= punti)
-        segnala(Consiglio::SecondaColonna, {numeri(conPunto), citata(primaCella)});
-    else if (!conPunto.isEmpty())
-        segnala(Consiglio::PuntoEVirgola, {alleRighe(conPunto)});
-    if (!conTab.isEmpty())
-        segnala(Consiglio::Tabulazioni, {alleRighe(conTab)});
+    if (rtf_)
+        return; // WordPad's header holds semicolons, told of as a document
+    puntiEVirgola(campi);
+    tabulazioni(campi);
 }
 
-void EsameElenco::sorprese(int numero, const Campo& campo) {
-    const QStringView grezzo = campo.grezzo;
-    const auto [primo, ultimo] = lettere(grezzo);
-    QList<Sorpresa> dette;
-    for (qsizetype i = 0; i < grezzo.size(); ++i) {
-        const std::optional<Sorpresa> tipo = sorpresa(grezzo[i]);
-        if (!tipo || dette.contains(*tipo))
-            continue;
-        dette.append(*tipo);
-        const bool inizio = primo < 0 || i < primo;
-        const bool inMezzo = !inizio && i <= ultimo;
-        // Blanks only: show the word with them, trimmed of ordinary ones.
-        QStringList argomenti{chiamata(numero, campo), citata(senzaBlank(grezzo))};
-        const Consiglio quale = consiglio(*tipo, grezzo[i], inMezzo);
-        if (quale == Consiglio::SpazioAlBordo || quale == Consiglio::InvisibileAlBordo)
-            argomenti.append(bordo(inizio));
-        else if (quale == Consiglio::InvisibileInMezzo || quale == Consiglio::TrattinoInvisibile)
-            argomenti.append(citata(tessera(campo.parola)));
-        else if (*tipo == Sorpresa::Tipografico)
-            argomenti.append(grezzo[i]);
-        segnala(quale, argomenti);
+void EsameElenco::puntiEVirgola(const QList<Campo>& campi) {
+    QList<int> conPunto, nascoste;
+    qsizetype punti = 0, finali = 0, dueCelle = 0;
+    QString primaCella, primaNascosta;
+    for (const Campo& campo : campi) {
+        const QString& parola = campo.parola;
+        if (parola.contains(u';')) {
+            ++punti;
+            finali += parola.endsWith(u';');
+            dueCelle += parola.count(u';') == 1 && !parola.endsWith(u';');
+            if (primaCella.isEmpty())
+                primaCella = tessera(parola);
+            if (!conPunto.contains(campo.riga))
+                conPunto.append(campo.riga);
+        } else if (campo.grezzo.contains(u';') && campo.grezzo.trimmed().startsWith(u'"')) {
+            // LibreOffice quotes each cell: the quoted word is read, the rest lost.
+            nascoste.append(campo.riga);
+            if (primaNascosta.isEmpty())
+                primaNascosta = tessera(parola);
+        }
     }
+    // A column saved with a second one beside it: a semicolon ends most lines,
+    // or stands once on every line.
+    if (conPunto.size() > 1 && finali * 2 >= punti)
+        segnala(Consiglio::SecondaColonna, {numeri(conPunto), citata(primaCella)});
+    else if (conPunto.size() > 1 && dueCelle == punti)
+        segnala(Consiglio::DueColonne,
+                {numeri(conPunto), QStringLiteral("un punto e virgola"), citata(primaCella)});
+    else if (!conPunto.isEmpty())
+        segnala(Consiglio::PuntoEVirgola, {alleRighe(conPunto)});
+    if (!nascoste.isEmpty())
+        segnala(Consiglio::SecondaColonnaNascosta, {numeri(nascoste), citata(primaNascosta)});
+}
+
+void EsameElenco::tabulazioni(const QList<Campo>& campi) {
+    QList<int> conTab;
+    qsizetype dueCelle = 0;
+    QString prima;
+    for (const Campo& campo : campi) {
+        if (!campo.parola.contains(u'\t') || conTab.contains(campo.riga))
+            continue;
+        conTab.append(campo.riga);
+        dueCelle += campo.parola.count(u'\t') == 1;
+        if (prima.isEmpty())
+            prima = tessera(campo.parola);
+    }
+    if (conTab.size() > 1 && dueCelle == conTab.size())
+        segnala(Consiglio::DueColonne,
+                {numeri(conTab), QStringLiteral("una tabulazione"), citata(prima)});
+    else if (!conTab.isEmpty())
+        segnala(Consiglio::Tabulazioni, {alleRighe(conTab)});
 }
 
 void EsameElenco::virgolette(int numero, const Campo& campo) {
@@ -262,8 +195,10 @@ void EsameElenco::virgolette(int numero, const Campo& campo) {
     const qsizetype chiusa = grezzo.indexOf(u'"', i + 1);
     if (chiusa < 0)
         return;
-    const QStringView resto = grezzo.sliced(chiusa + 1);
-    if (std::all_of(resto.begin(), resto.end(), LettoreElenco::margine))
+    const QStringView resto = grezzo.sliced(chiusa + 1).trimmed();
+    // Nothing lost, or a second column, told of as such.
+    if (std::all_of(resto.begin(), resto.end(), LettoreElenco::margine) || resto.startsWith(u';') ||
+        resto.startsWith(u'\t'))
         return;
     segnala(Consiglio::VirgoletteDoppie,
             {chiamata(numero, campo), citata(grezzo.sliced(i).trimmed()),
@@ -292,11 +227,13 @@ void EsameElenco::vuoteEDoppie(const QList<Campo>& campi) {
 void EsameElenco::iniziali(const QList<Campo>& campi) {
     static const QStringList alfabeto = alfabetoItaliano();
     QMap<QString, QList<int>> perIniziale;
-    for (qsizetype i = 0; i < campi.size(); ++i) {
+    for (qsizetype i = titolo_ ? 1 : 0; i < campi.size(); ++i) {
         const QString& parola = campi[i].parola;
         if (parola.isEmpty())
             continue;
         const QString iniziale = parola.first(parola.front().isHighSurrogate() ? 2 : 1).toUpper();
+        if (!QChar::isLetter(iniziale.toUcs4().front()))
+            continue; // a bullet or a number, told of with the tiles
         perIniziale[iniziale].append(int(i + 1));
         if (!alfabeto.contains(iniziale))
             segnala(Consiglio::InizialeFuoriAlfabeto,
@@ -313,33 +250,57 @@ void EsameElenco::iniziali(const QList<Campo>& campi) {
     }
 }
 
-void EsameElenco::ordine(const QList<Campo>& campi) {
-    QStringList scritte, chiavi;
-    for (const Campo& campo : campi) {
-        scritte.append(tessera(campo.parola));
-        chiavi.append(daDizionario(scritte.last()));
-    }
+// What the tiles show, held against what a teacher types, and the known causes.
+void EsameElenco::cosaMostrano(const LettoreElenco::Testo& testo, const QList<Campo>& campi,
+                               const QStringList& scritte) {
+    QStringList daGuardare = scritte;
     for (qsizetype i = 0; i < campi.size(); ++i) {
-        for (qsizetype j = i + 1; j < campi.size(); ++j) {
-            if (scritte[i].isEmpty() || scritte[j].isEmpty() || chiavi[i] == chiavi[j])
-                continue;
-            const bool primaIProgramma = maggiore(scritte[j], scritte[i]);
-            if (primaIProgramma == maggiore(chiavi[j], chiavi[i]))
-                continue;
-            const QString& programma = primaIProgramma ? scritte[i] : scritte[j];
-            const QString& dizionario = primaIProgramma ? scritte[j] : scritte[i];
-            segnala(Consiglio::OrdineDiverso,
-                    {citata(scritte[i]), QString::number(i + 1), citata(scritte[j]),
-                     QString::number(j + 1), citata(programma), citata(dizionario)});
-        }
+        if (campi[i].parola.contains(u';') || campi[i].parola.contains(u'\t'))
+            daGuardare[i].clear(); // a spreadsheet row, told of as such
     }
+    const auto conCodici =
+        std::find_if(daGuardare.cbegin(), daGuardare.cend(),
+                     [](const QString& t) { return Tessere::insoliti(t).contains(Insolito::Rtf); });
+    if (rtf_ && conCodici != daGuardare.cend())
+        segnala(Consiglio::DocumentoRtf, {citata(*conCodici)});
+    if (titolo_) {
+        segnala(Consiglio::Titolo, {chiamata(1, campi.front()), citata(campi.front().parola)});
+        daGuardare.front().clear();
+    }
+    const std::optional<Segnalazione> insolite = Tessere::insolite(daGuardare);
+    if (!insolite)
+        return;
+    rapporto_.segnalazioni.append(*insolite);
+    // Letters an older editor wrote in its own code show as symbols.
+    const bool lettereStrane =
+        std::any_of(daGuardare.cbegin(), daGuardare.cend(), [](const QString& t) {
+            const QList<Insolito> generi = Tessere::insoliti(t);
+            return generi.contains(Insolito::Simbolo) || generi.contains(Insolito::Illeggibile) ||
+                   generi.contains(Insolito::Altro);
+        });
+    if (lettereStrane && testo.codifica == RisultatoLettura::Codifica::Windows1252)
+        segnala(Consiglio::CodificaAntica, {nomeCodifica(testo.codifica)});
+}
+
+// A first line of several words, or one ending in a colon, above single words.
+bool EsameElenco::titolo(const QList<Campo>& campi) const {
+    if (campi.size() < 3)
+        return false;
+    const QString& prima = campi.front().parola;
+    if (prima.count(u' ') < 2 && !prima.endsWith(u':'))
+        return false;
+    const auto conBlank = std::count_if(campi.begin() + 1, campi.end(), [](const Campo& campo) {
+        return campo.parola.contains(u' ');
+    });
+    return conBlank * 3 <= campi.size() - 1;
 }
 
 void EsameElenco::larghezze(const QList<Campo>& campi) {
     for (qsizetype i = 0; i < campi.size(); ++i) {
         const Campo& campo = campi[i];
-        if (campo.parola.isEmpty() || campo.parola.contains(u';') || campo.parola.contains(u'\t'))
-            continue; // a whole spreadsheet row, reported as such
+        if (campo.parola.isEmpty() || campo.parola.contains(u';') || campo.parola.contains(u'\t') ||
+            rtf_ || (titolo_ && i == 0))
+            continue; // a spreadsheet row, a title or a WordPad header, told of as such
         larghezza(int(i + 1), campo);
     }
 }

@@ -34,15 +34,21 @@ private:
     QString tessera(const QString& parola) const;
     std::optional<QList<Campo>> leggi(const QString& percorso, LettoreElenco::Testo& letto);
     void codifiche(const LettoreElenco::Testo& testo);
+    void cosaMostrano(const LettoreElenco::Testo& testo, const QList<Campo>& campi,
+                      const QStringList& scritte);
+    bool titolo(const QList<Campo>& campi) const;
     void separatori(const QList<Campo>& campi);
-    void sorprese(int numero, const Campo& campo);
+    void puntiEVirgola(const QList<Campo>& campi);
+    void tabulazioni(const QList<Campo>& campi);
     void virgolette(int numero, const Campo& campo);
     void vuoteEDoppie(const QList<Campo>& campi);
     void iniziali(const QList<Campo>& campi);
-    void ordine(const QList<Campo>& campi);
     void larghezze(const QList<Campo>& campi);
     void larghezza(int numero, const Campo& campo);
 
     const Famiglia& famiglia_;
     RapportoFile& rapporto_;
+    // Lines that are no words: their width is not the trouble.
+    bool rtf_ = false;
+    bool titolo_ = false;
 };
