@@ -53,12 +53,27 @@ QByteArray unite(const QStringList& elenco, const char* separatore = "\n") {
     return elenco.join(QString::fromLatin1(separatore)).toUtf8();
 }
 
-QString manca() {
-    return QStringLiteral("Manca il file dell'elenco di parole:\n%1");
+using Esito = RisultatoLettura::Esito;
+
+// How the file must read; its message is then the one tst_esercizio holds.
+RisultatoLettura guasto(Esito esito) {
+    return {.esito = esito};
 }
-QString corto(const char* quante, int servono) {
-    return QStringLiteral("Il file dell'elenco di parole\n%1\n") + QString::fromUtf8(quante) +
-           QStringLiteral(", ma ne servono %1.").arg(servono);
+RisultatoLettura corto(int parole, bool puntoEVirgola = false, bool tabulazione = false) {
+    return {.esito = Esito::TroppoCorto,
+            .campi = QStringList(parole, QStringLiteral("x")),
+            .puntoEVirgola = puntoEVirgola,
+            .tabulazione = tabulazione};
+}
+
+// The engine's message for file 2 of the exercise read so.
+QString messaggioPer(const ImpostazioniEsercizio& esercizio, const QString& cartella,
+                     const RisultatoLettura& lettura) {
+    BancoEsercizio<> banco(cartella);
+    banco.elenchi.file[esercizio.percorsoElenco(cartella, 2)] = lettura;
+    banco.casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
+    banco.apri(esercizio).Form_Load();
+    return banco.avvisi.mostrate.value(0).testo;
 }
 
 // The system's player, noting each sound asked of it.
@@ -77,6 +92,7 @@ struct Ascolto final : Riproduttore {
 } // namespace
 
 Q_DECLARE_METATYPE(Azione)
+Q_DECLARE_METATYPE(RisultatoLettura)
 
 class TestOstili : public QObject {
     Q_OBJECT
@@ -101,60 +117,51 @@ void TestOstili::elenchi_data() {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<int>("volte");
     QTest::addColumn<QStringList>("attese"); // the list as read
-    QTest::addColumn<QString>("messaggio");  // %1 stands for the file
+    QTest::addColumn<RisultatoLettura>("lettura");
 
     const auto riga = [](const char* nome, const char* famiglia, Azione azione,
                          const char* bersaglio, const QByteArray& contenuto, int volte,
-                         const QStringList& attese, const QString& messaggio) {
+                         const QStringList& attese, const RisultatoLettura& lettura) {
         QTest::newRow(nome) << QString::fromLatin1(famiglia) << azione
                             << QString::fromLatin1(bersaglio) << contenuto << volte << attese
-                            << messaggio;
+                            << lettura;
     };
     const auto scritto = [&](const char* nome, const char* famiglia, const QByteArray& contenuto,
-                             const QStringList& attese, const QString& messaggio = {}) {
+                             const QStringList& attese, const RisultatoLettura& lettura = {}) {
         const QString file = QStringLiteral("testi/%1%2.txt").arg(QLatin1String(famiglia)).arg(2);
-        riga(nome, famiglia, Azione::Scrivi, qPrintable(file), contenuto, 1, attese, messaggio);
+        riga(nome, famiglia, Azione::Scrivi, qPrintable(file), contenuto, 1, attese, lettura);
     };
     const QStringList venti = parole(20);
     const QStringList diciannove = parole(19);
 
-    riga("testi mancante", "a", Azione::Togli, "testi", {}, 1, {}, manca());
+    const RisultatoLettura manca = guasto(Esito::Mancante);
+    riga("testi mancante", "a", Azione::Togli, "testi", {}, 1, {}, manca);
     riga("testi mancante, lettere", "", Azione::Togli, "testi", {}, 1, alfabetoItaliano(), {});
-    riga("un file mancante", "a", Azione::Togli, "testi/a2.txt", {}, 1, {}, manca());
+    riga("un file mancante", "a", Azione::Togli, "testi/a2.txt", {}, 1, {}, manca);
     riga("cartella al posto del file", "b", Azione::CartellaAlPosto, "testi/b2.txt", {}, 1, {},
-         QStringLiteral("Non riesco a leggere il file dell'elenco di parole:\n%1"));
-    scritto("nessun campo", "a", {}, {}, corto("non contiene nessuna parola", 20));
-    scritto("un campo", "a", "cane\n", {}, corto("contiene una sola parola", 20));
-    scritto("N-1 campi", "a", unite(diciannove), {}, corto("contiene solo 19 parole", 20));
-    scritto("N-1 campi, due lettere", "b", unite(parole(11), ","), {},
-            corto("contiene solo 11 parole", 12));
-    scritto("N-1 campi, tutte le lettere", "c", unite(parole(29), "\r\n"), {},
-            corto("contiene solo 29 parole", 30));
+         guasto(Esito::Illeggibile));
+    scritto("nessun campo", "a", {}, {}, corto(0));
+    scritto("un campo", "a", "cane\n", {}, corto(1));
+    scritto("N-1 campi", "a", unite(diciannove), {}, corto(19));
+    scritto("N-1 campi, due lettere", "b", unite(parole(11), ","), {}, corto(11));
+    scritto("N-1 campi, tutte le lettere", "c", unite(parole(29), "\r\n"), {}, corto(29));
     scritto("N campi senza a capo finale", "a", unite(venti), venti);
     scritto("N campi, tutte le lettere", "c", unite(parole(30)), parole(30));
-    const auto separate = [](const char* da) {
-        return QStringLiteral("\nLe parole sembrano separate da %1: separale con una virgola o "
-                              "mettine una per riga.")
-            .arg(QString::fromUtf8(da));
-    };
-    scritto("esportato con punto e virgola", "a", unite(venti, ";"), {},
-            corto("contiene una sola parola", 20) + separate("punto e virgola"));
+    scritto("esportato con punto e virgola", "a", unite(venti, ";"), {}, corto(1, true));
     scritto("esportato con tabulazioni", "b", unite(parole(12), "\t") + "\r\n", {},
-            corto("contiene una sola parola", 12) + separate("tabulazioni"));
-    scritto("solo righe vuote", "a", "\n\n\n", {}, corto("contiene solo 3 parole", 20));
+            corto(1, false, true));
+    scritto("solo righe vuote", "a", "\n\n\n", {}, corto(3));
     // As the format has it, a blank line is an empty word.
     scritto("solo righe vuote, tante", "a", QByteArray(25, '\n'), QStringList(20, QString()));
     QFile wav(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/no.wav"));
     QVERIFY(wav.open(QIODevice::ReadOnly));
-    scritto("binario", "a", wav.readAll(), {},
-            QStringLiteral("Il file dell'elenco di parole\n%1\nnon è un file di testo."));
+    scritto("binario", "a", wav.readAll(), {}, guasto(Esito::NonTesto));
     QByteArray rumore;
     for (int i = 0; i < 4096; ++i)
         rumore += char(0x80 + i * 37 % 128);
-    scritto("binario senza NUL", "a", rumore, {}, corto("contiene una sola parola", 20));
+    scritto("binario senza NUL", "a", rumore, {}, corto(1));
     riga("50 MB su una riga", "a", Azione::Scrivi, "testi/a2.txt", QByteArray(1 << 20, 'x'), 50, {},
-         QStringLiteral("Il file dell'elenco di parole\n%1\nè troppo grande per essere un "
-                        "elenco di parole."));
+         guasto(Esito::TroppoGrande));
     riga("50 MB dopo le parole", "a", Azione::Scrivi, "testi/a2.txt",
          unite(venti) + '\n' + QByteArray(1 << 20, 'x'), 50, venti, {});
 
@@ -186,8 +193,9 @@ void TestOstili::elenchi() {
     QFETCH(QByteArray, contenuto);
     QFETCH(int, volte);
     QFETCH(QStringList, attese);
-    QFETCH(QString, messaggio);
+    QFETCH(RisultatoLettura, lettura);
     const ImpostazioniEsercizio& esercizio = impostazioni(famiglia);
+    const bool letto = lettura.esito == Esito::Letto;
 
     CopiaProgramma copia;
     QVERIFY(copia.valida());
@@ -211,8 +219,7 @@ void TestOstili::elenchi() {
         break;
     }
     copia.congela();
-    const QString file2 = QDir::toNativeSeparators(esercizio.percorsoElenco(copia.percorso(), 2));
-    const QString atteso = messaggio.contains(u"%1") ? messaggio.arg(file2) : messaggio;
+    const QString atteso = letto ? QString() : messaggioPer(esercizio, copia.percorso(), lettura);
     const qint64 residente = memoria("VmRSS:");
     azzeraPicco();
 
@@ -225,7 +232,7 @@ void TestOstili::elenchi() {
             banco.casuale.estrazioni = {CasualeFinto::per(2, esercizio.numeroFile)};
         Esercizio& aperto = banco.apri(esercizio);
         const bool aperta = aperto.Form_Load();
-        QCOMPARE(aperta, messaggio.isEmpty());
+        QCOMPARE(aperta, letto);
         if (aperta) {
             QVERIFY(avvisi.mostrate.isEmpty());
             QCOMPARE(SondaEsercizio::elencoParole(aperto), attese);
@@ -262,7 +269,7 @@ void TestOstili::elenchi() {
         QVERIFY(!visita.lasciata());
         QVERIFY(!guscio.registro.contains("TornaAlMenu"));
         QCOMPARE(guscio.condivisi.NumeroEsatti, 3);
-        if (messaggio.isEmpty()) {
+        if (letto) {
             QCOMPARE(SondaEsercizio::elencoParole(visita), attese);
             QVERIFY(avvisi.mostrate.isEmpty());
         } else {
