@@ -3,9 +3,9 @@
 // the real windows, on a read-only copy of the program's folder that must come
 // out unchanged. Long runs of clicks within an exercise are fuzz/fuzz_turno's.
 
-#include "CopiaProgramma.h"
 #include "fakes/ProgrammaFinto.h"
 #include "platform/LettoreElenco.h"
+#include "supporto/CopiaProgramma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,13 +15,9 @@
 
 namespace {
 
-#ifdef SEQUENZIO_SANITIZZATO
 // The sanitizers hold freed memory back for a while, so there the resident size
 // says nothing; their leak check stands in for the bound on it.
-constexpr bool memoriaSignificativa = false;
-#else
-constexpr bool memoriaSignificativa = true;
-#endif
+constexpr bool memoriaSignificativa = !SEQUENZIO_SANITIZZATO;
 constexpr int viaggi = 1000;
 
 using ProgrammaVero = ProgrammaConFinestre<LettoreElenco>;
