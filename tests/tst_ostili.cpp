@@ -307,6 +307,11 @@ void TestOstili::suoni_data() {
     // Opening a named pipe waits for a writer that never comes.
     QTest::newRow("una FIFO al posto di un WAV")
         << Azione::FifoAlPosto << QStringList{"si4.wav"} << QByteArray();
+    // More channels than any sound server places, each frame whole.
+    QByteArray canali = intero;
+    qToLittleEndian<quint16>(33, canali.data() + 22);
+    qToLittleEndian<quint16>(66, canali.data() + 32);
+    QTest::newRow("un WAV a 33 canali") << Azione::Scrivi << QStringList{"si1.wav"} << canali;
     // A whole, well-formed WAV, just too long for a short effect.
     const qint64 campioni = FileWav::limite;
     QByteArray lungo = intero.left(44);
