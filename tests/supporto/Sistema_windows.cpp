@@ -13,8 +13,7 @@ const char* const senzaPulseProprio =
     "it listens to a PulseAudio server of its own, which Windows programs do not reach";
 const char* const senzaNomeInByte = "the program file's path as bytes is how Linux names it";
 
-bool fifoAlPosto(const QString& percorso) {
-    Q_UNUSED(percorso)
+bool fifoAlPosto(const QString&) {
     return false;
 }
 
@@ -29,21 +28,16 @@ qint64 memoria(QByteArrayView voce) {
 void azzeraPicco() {}
 
 // The read-only files refuse every writer; the folder compared before and after does the rest.
-int osserva(const QStringList& cartelle) {
-    Q_UNUSED(cartelle)
+int osserva(const QStringList&) {
     return 0;
 }
 
-QStringList eventi(int osservatore) {
-    Q_UNUSED(osservatore)
+QStringList eventi(int) {
     return {};
 }
 
-void smetti(int osservatore) {
-    Q_UNUSED(osservatore)
-}
+void smetti(int) {}
 
-std::optional<QString> cartellaDaNomeInByte(const QByteArray& eseguibile) {
-    Q_UNUSED(eseguibile)
+std::optional<QString> cartellaDaNomeInByte(const QByteArray&) {
     return std::nullopt;
 }
