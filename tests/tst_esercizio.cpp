@@ -69,6 +69,8 @@ struct Banco : BancoEsercizio<> {
 
 } // namespace
 
+Q_DECLARE_METATYPE(RisultatoLettura)
+
 class TestEsercizio : public QObject {
     Q_OBJECT
 
@@ -366,39 +368,49 @@ void TestEsercizio::contatori() {
     QCOMPARE(banco.stato().testoEsatti, " 32767");
 }
 
+// The one table of the messages for a list that cannot be used; tst_ostili
+// holds the real reader to the same messages through it.
 void TestEsercizio::elencoDifettoso_data() {
-    QTest::addColumn<int>("esito");
-    QTest::addColumn<QStringList>("campi");
+    QTest::addColumn<RisultatoLettura>("guasto");
     QTest::addColumn<QString>("messaggio");
     using E = RisultatoLettura::Esito;
-    QTest::newRow("mancante") << int(E::Mancante) << QStringList()
+    const auto corto = [](int quante) {
+        return RisultatoLettura{.esito = E::TroppoCorto, .campi = parole("x", quante)};
+    };
+    const QString file = QStringLiteral("Il file dell'elenco di parole\n/prog/testi/a1.txt\n");
+    QTest::newRow("mancante") << RisultatoLettura{.esito = E::Mancante}
                               << "Manca il file dell'elenco di parole:\n/prog/testi/a1.txt";
-    QTest::newRow("illeggibile") << int(E::Illeggibile) << QStringList()
+    QTest::newRow("illeggibile") << RisultatoLettura{.esito = E::Illeggibile}
                                  << "Non riesco a leggere il file dell'elenco di parole:\n"
                                     "/prog/testi/a1.txt";
-    QTest::newRow("sette parole") << int(E::TroppoCorto) << parole("x", 7)
-                                  << "Il file dell'elenco di parole\n/prog/testi/a1.txt\n"
-                                     "contiene solo 7 parole, ma ne servono 20.";
-    QTest::newRow("una parola") << int(E::TroppoCorto) << parole("x", 1)
-                                << "Il file dell'elenco di parole\n/prog/testi/a1.txt\n"
-                                   "contiene una sola parola, ma ne servono 20.";
-    QTest::newRow("vuoto") << int(E::TroppoCorto) << QStringList()
-                           << "Il file dell'elenco di parole\n/prog/testi/a1.txt\n"
-                              "non contiene nessuna parola, ma ne servono 20.";
-    QTest::newRow("binario") << int(E::NonTesto) << QStringList()
-                             << "Il file dell'elenco di parole\n/prog/testi/a1.txt\n"
-                                "non è un file di testo.";
+    QTest::newRow("sette parole") << corto(7) << file + "contiene solo 7 parole, ma ne servono 20.";
+    QTest::newRow("una parola") << corto(1) << file + "contiene una sola parola, ma ne servono 20.";
+    QTest::newRow("vuoto") << corto(0) << file + "non contiene nessuna parola, ma ne servono 20.";
+    QTest::newRow("binario") << RisultatoLettura{.esito = E::NonTesto}
+                             << file + "non è un file di testo.";
+    QTest::newRow("troppo grande") << RisultatoLettura{.esito = E::TroppoGrande}
+                                   << file + "è troppo grande per essere un elenco di parole.";
+    RisultatoLettura foglio = corto(1);
+    foglio.puntoEVirgola = true;
+    const QString separate = QStringLiteral("\nLe parole sembrano separate da %1: separale con "
+                                            "una virgola o mettine una per riga.");
+    QTest::newRow("punto e virgola")
+        << foglio
+        << file + "contiene una sola parola, ma ne servono 20." + separate.arg("punto e virgola");
+    foglio.puntoEVirgola = false;
+    foglio.tabulazione = true;
+    QTest::newRow("tabulazioni") << foglio
+                                 << file + "contiene una sola parola, ma ne servono 20." +
+                                        separate.arg("tabulazioni");
 }
 
 // Every failing list: opening on it, the window stays shut; meeting it later
 // in a visit, the message still shows but the pupil keeps the window and the
 // score, and the turn is dealt from the last list that was read well.
 void TestEsercizio::elencoDifettoso() {
-    QFETCH(int, esito);
-    QFETCH(QStringList, campi);
+    QFETCH(RisultatoLettura, guasto);
     QFETCH(QString, messaggio);
     const QString a1 = Banco::file(Esercizi::di(Finestra::FormOrdina1).impostazioni, 1);
-    const RisultatoLettura guasto{RisultatoLettura::Esito(esito), campi};
     Banco banco;
     banco.elenchi.file[a1] = guasto;
     QVERIFY(!banco.esercizio->Form_Load()); // the window does not open; the menu stays

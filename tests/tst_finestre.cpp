@@ -31,6 +31,46 @@ QRect inPixel(int left, int top, int width, int height) {
                  qRound(height / 15.0));
 }
 
+// What a window's layout table places: its client area, then each control by name.
+struct Atteso {
+    QString nome;
+    Rettangolo posto;
+    double punti = 0; // none: it shows no text of its own
+};
+
+std::pair<Rettangolo, QList<Atteso>> progetto(Finestra finestra) {
+    const auto con = [](const char* nome, const Posto& posto) {
+        return Atteso{QString::fromLatin1(nome), posto.rettangolo, posto.punti};
+    };
+    if (finestra == Finestra::FormAvvio) {
+        const LayoutAvvio& l = Layout::FormAvvio();
+        return {{0, 0, l.larghezza, l.altezza},
+                {con("Label2_0", l.titolo), con("Label2_1", l.sottotitolo),
+                 con("BottoneAvvio", l.avvio)}};
+    }
+    if (finestra == Finestra::FormMenu) {
+        const LayoutMenu& l = Layout::FormMenu();
+        return {{0, 0, l.larghezza, l.altezza},
+                {con("Command1", l.esci), con("Command4", l.esercizi[0]),
+                 con("Command2", l.esercizi[1]), con("Command3", l.esercizi[2]),
+                 con("Command5", l.esercizi[3])}};
+    }
+    const LayoutEsercizio& l = Layout::esercizio(finestra);
+    QList<Atteso> attesi{con("Label1", l.label1),          con("Label2", l.label2),
+                         con("EtichettaEsatti", l.esatti), con("EtichettaErrati", l.errati),
+                         con("Command1", l.fatto),         con("Command3D1", l.ricomincia),
+                         con("BottoneEsci", l.esci),       {"ComandoIconaSi", l.faccine},
+                         {"ComandoIconaNo", l.faccine},    {"EtQuanteParole", l.pannello}};
+    const ImpostazioniEsercizio& impostazioni = Esercizi::di(finestra).impostazioni;
+    for (int i = 0; i < impostazioni.caselle; ++i) {
+        attesi.append({QStringLiteral("BtParole_%1").arg(i), l.tessere.posto(i), l.tessere.punti});
+        attesi.append({QStringLiteral("Label3_%1").arg(i), l.caselle.posto(i), l.caselle.punti});
+    }
+    for (int i = 0; i < impostazioni.scelte(); ++i)
+        attesi.append({QStringLiteral("OpQuante_%1").arg(i), l.opzioni.posto(i), l.opzioni.punti});
+    return {{0, 0, l.larghezza, l.altezza}, attesi};
+}
+
 // A button's text as drawn: "&&" shows one '&', a lone '&' underlines the next
 // character (the shortcut) and is not shown.
 QString comeDisegnato(const QString& testo) {
@@ -51,8 +91,8 @@ class TestFinestre : public QObject {
 private slots:
     void geometria_data();
     void geometria();
-    void caratteri_data();
-    void caratteri();
+    void progettati_data();
+    void progettati();
     void menuDellEsercizio();
     void ordineDiTabulazione();
     void giocoColMouse();
@@ -74,124 +114,92 @@ private slots:
     void paroleComeScritte();
 };
 
+// Every window against its layout table: each control it places, at the
+// table's rectangle, in Arial bold at the table's size.
 void TestFinestre::geometria_data() {
     QTest::addColumn<Finestra>("finestra");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QRect>("posto");
-    const auto riga = [](Finestra f, const char* nome, QRect posto) {
-        QTest::addRow("%d %s", int(f), nome) << f << QString::fromLatin1(nome) << posto;
-    };
-    const Finestra o1 = Finestra::FormOrdina1;
-    riga(o1, "area", inPixel(0, 0, 12405, 10440));
-    riga(o1, "BtParole_0", inPixel(120, 2760, 1695, 615));
-    riga(o1, "BtParole_5", inPixel(1920, 3480, 1695, 615));
-    riga(o1, "BtParole_19", inPixel(5520, 5640, 1695, 615));
-    riga(o1, "Label3_19", inPixel(5520, 2040, 1695, 375));
-    riga(o1, "OpQuante_18", inPixel(4440, 2880, 1095, 435));
-    riga(o1, "OpQuante_5", inPixel(1800, 1080, 1095, 435));
-    riga(o1, "Label1", inPixel(7680, 1200, 735, 375));
-    riga(o1, "Label2", inPixel(7680, 2160, 735, 495));
-    riga(o1, "EtichettaEsatti", inPixel(8520, 1080, 975, 615));
-    riga(o1, "EtichettaErrati", inPixel(8520, 2040, 855, 615));
-    riga(o1, "ComandoIconaSi", inPixel(8280, 120, 975, 855));
-    riga(o1, "ComandoIconaNo", inPixel(8280, 120, 975, 855));
-    riga(o1, "Command1", inPixel(7680, 3000, 1695, 975));
-    riga(o1, "Command3D1", inPixel(7680, 4200, 1695, 975));
-    riga(o1, "BottoneEsci", inPixel(7680, 5400, 1695, 855));
-    riga(o1, "EtQuanteParole", inPixel(0, 0, 11295, 9975));
-    const Finestra lettere = Finestra::FormOrdina;
-    riga(lettere, "area", inPixel(0, 0, 12210, 10620));
-    riga(lettere, "BtParole_20", inPixel(5880, 5040, 855, 735));
-    riga(lettere, "Label3_20", inPixel(5880, 1800, 855, 735));
-    riga(lettere, "OpQuante_19", inPixel(4440, 3480, 1095, 435));
-    riga(lettere, "EtQuanteParole", inPixel(0, 0, 12255, 10095));
-    riga(lettere, "Command1", inPixel(7440, 2760, 1935, 975));
-    riga(lettere, "Command3D1", inPixel(7440, 3840, 1935, 975));
-    riga(lettere, "BottoneEsci", inPixel(7440, 4920, 1935, 855));
-    riga(lettere, "ComandoIconaSi", inPixel(8160, 120, 975, 855));
-    riga(lettere, "Label2", inPixel(7680, 1800, 735, 495));
-    riga(lettere, "EtichettaErrati", inPixel(8520, 1680, 855, 615));
-    const Finestra due = Finestra::FormOrdina2;
-    riga(due, "area", inPixel(0, 0, 9465, 6540));
-    riga(due, "BtParole_11", inPixel(5520, 4680, 1695, 615));
-    riga(due, "Label3_11", inPixel(5640, 1560, 1695, 375));
-    riga(due, "OpQuante_10", inPixel(3240, 2280, 1095, 435));
-    riga(due, "EtQuanteParole", inPixel(0, 0, 9615, 6615));
-    riga(due, "Command1", inPixel(7560, 3240, 1575, 975));
-    riga(due, "Command3D1", inPixel(7560, 4440, 1575, 975));
-    riga(due, "BottoneEsci", inPixel(7560, 5520, 1575, 855));
-    riga(due, "ComandoIconaNo", inPixel(8160, 0, 975, 855));
-    riga(due, "Label2", inPixel(7680, 2160, 735, 495));
-    const Finestra tutte = Finestra::FormOrdina3;
-    riga(tutte, "area", inPixel(0, 0, 9510, 6540));
-    riga(tutte, "BtParole_19", inPixel(5520, 5640, 1695, 615));
-    riga(tutte, "Label3_19", inPixel(5520, 2040, 1695, 375));
-    riga(tutte, "OpQuante_18", inPixel(4440, 2880, 1095, 435));
-    riga(tutte, "EtQuanteParole", inPixel(0, 0, 9615, 6615));
-    riga(tutte, "Command1", inPixel(7440, 3000, 1815, 975));
-    riga(tutte, "BottoneEsci", inPixel(7440, 5280, 1815, 855));
-    riga(tutte, "ComandoIconaSi", inPixel(8040, 120, 975, 855));
-    riga(tutte, "EtichettaEsatti", inPixel(8520, 1080, 975, 615));
-    const Finestra avvio = Finestra::FormAvvio;
-    riga(avvio, "area", inPixel(0, 0, 11355, 8625));
-    riga(avvio, "Label2_1", inPixel(2280, 480, 4932, 852));
-    riga(avvio, "Label2_0", inPixel(1800, 1560, 5895, 3015));
-    riga(avvio, "BottoneAvvio", inPixel(2880, 4680, 3855, 1335));
-    const Finestra menu = Finestra::FormMenu;
-    riga(menu, "Command4", inPixel(1080, 240, 7215, 735));
-    riga(menu, "Command2", inPixel(1080, 1080, 7215, 735));
-    riga(menu, "Command3", inPixel(1080, 1920, 7215, 735));
-    riga(menu, "Command5", inPixel(1080, 2760, 7215, 735));
-    riga(menu, "Command1", inPixel(2160, 5400, 5172, 1095));
+    const QMetaEnum finestre = QMetaEnum::fromType<Finestra>();
+    for (int i = 0; i < finestre.keyCount(); ++i)
+        QTest::newRow(finestre.key(i)) << Finestra(finestre.value(i));
 }
 
 void TestFinestre::geometria() {
     QFETCH(Finestra, finestra);
+    ProgrammaFinto p;
+    p.modulo.Mostra(finestra);
+    QWidget* area = ProgrammaFinto::controllo("area");
+    QVERIFY(area);
+    const auto [dimensione, attesi] = progetto(finestra);
+    QCOMPARE(area->size(), dimensione.inPixel().size()); // below the menu bar, if any
+    QStringList visti;
+    for (const Atteso& atteso : attesi) {
+        QWidget* controllo = ProgrammaFinto::controllo(atteso.nome);
+        QVERIFY2(controllo, qPrintable(atteso.nome));
+        visti << atteso.nome;
+        const QString come = atteso.nome + QStringLiteral(" %1,%2 %3x%4")
+                                               .arg(controllo->x())
+                                               .arg(controllo->y())
+                                               .arg(controllo->width())
+                                               .arg(controllo->height());
+        QVERIFY2(controllo->geometry() == atteso.posto.inPixel(), qPrintable(come));
+        // Everything designed lies inside the client area; the count panel may reach past it.
+        if (finestra == Finestra::FormOrdina2 && atteso.nome == "EtichettaEsatti")
+            QEXPECT_FAIL("FormOrdina2", "its right edge is 2 pixels past the window's", Continue);
+        QVERIFY2(atteso.nome == "EtQuanteParole" || area->rect().contains(controllo->geometry()),
+                 qPrintable(come));
+        if (atteso.punti > 0) {
+            const QFont font = controllo->font();
+            QVERIFY2(font.pixelSize() == qRound(atteso.punti * 96 / 72), qPrintable(come));
+            QVERIFY2(font.family() == "Arial" && font.bold(), qPrintable(come));
+        }
+    }
+    // And nothing is placed that the table does not hold.
+    for (QWidget* figlio : area->findChildren<QWidget*>())
+        QVERIFY2(figlio->objectName().isEmpty() || figlio->objectName().startsWith("qt_") ||
+                     visti.contains(figlio->objectName()),
+                 qPrintable(figlio->objectName()));
+}
+
+// A few designed numbers, so that a wrong table fails too.
+void TestFinestre::progettati_data() {
+    QTest::addColumn<Finestra>("finestra");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QRect>("posto");
+    QTest::addColumn<int>("pixel");
+    const auto riga = [](Finestra f, const char* nome, QRect posto, int pixel) {
+        QTest::addRow("%s %s", Finestre::nome(f), nome)
+            << f << QString::fromLatin1(nome) << posto << pixel;
+    };
+    const Finestra o1 = Finestra::FormOrdina1;
+    riga(o1, "BtParole_5", inPixel(1920, 3480, 1695, 615), 13);
+    riga(o1, "OpQuante_18", inPixel(4440, 2880, 1095, 435), 24);
+    riga(o1, "EtichettaEsatti", inPixel(8520, 1080, 975, 615), 24);
+    riga(o1, "Command3D1", inPixel(7680, 4200, 1695, 975), 12);
+    riga(o1, "Command1", inPixel(7680, 3000, 1695, 975), 19);
+    riga(o1, "Label1", inPixel(7680, 1200, 735, 375), 16);
+    riga(o1, "Label3_7", inPixel(5520, 600, 1695, 375), 13);
+    riga(Finestra::FormOrdina, "BtParole_20", inPixel(5880, 5040, 855, 735), 32);
+    riga(Finestra::FormOrdina2, "Label3_11", inPixel(5640, 1560, 1695, 375), 16);
+    riga(Finestra::FormOrdina3, "Label1", inPixel(7680, 1200, 735, 375), 13);
+    riga(Finestra::FormAvvio, "Label2_0", inPixel(1800, 1560, 5895, 3015), 80);
+    riga(Finestra::FormAvvio, "BottoneAvvio", inPixel(2880, 4680, 3855, 1335), 27);
+    riga(Finestra::FormMenu, "Command2", inPixel(1080, 1080, 7215, 735), 18);
+    riga(Finestra::FormMenu, "Command1", inPixel(2160, 5400, 5172, 1095), 24);
+}
+
+void TestFinestre::progettati() {
+    QFETCH(Finestra, finestra);
     QFETCH(QString, nome);
     QFETCH(QRect, posto);
+    QFETCH(int, pixel);
     ProgrammaFinto p;
     p.modulo.Mostra(finestra);
     QWidget* controllo = ProgrammaFinto::controllo(nome);
     QVERIFY(controllo);
-    if (nome == "area") {
-        QCOMPARE(controllo->size(), posto.size()); // below the menu bar, if any
-        return;
-    }
     QCOMPARE(controllo->geometry(), posto);
-    // Everything designed lies inside the window's client area; the count
-    // panel may reach past it.
-    if (nome != "EtQuanteParole")
-        QVERIFY(ProgrammaFinto::controllo("area")->rect().contains(controllo->geometry()));
-}
-
-void TestFinestre::caratteri_data() {
-    QTest::addColumn<Finestra>("finestra");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<int>("pixel");
-    QTest::newRow("tessera") << Finestra::FormOrdina1 << "BtParole_7" << 13;
-    QTest::newRow("casella") << Finestra::FormOrdina1 << "Label3_7" << 13;
-    QTest::newRow("contatore") << Finestra::FormOrdina1 << "EtichettaEsatti" << 24;
-    QTest::newRow("Ricomincia") << Finestra::FormOrdina1 << "Command3D1" << 12;
-    QTest::newRow("Fatto") << Finestra::FormOrdina1 << "Command1" << 19;
-    QTest::newRow("titolo") << Finestra::FormAvvio << "Label2_0" << 80;
-    QTest::newRow("Avvio") << Finestra::FormAvvio << "BottoneAvvio" << 27;
-    QTest::newRow("esercizio nel menu") << Finestra::FormMenu << "Command2" << 18;
-    QTest::newRow("lettera") << Finestra::FormOrdina << "BtParole_20" << 32;
-    QTest::newRow("casella a due lettere") << Finestra::FormOrdina2 << "Label3_3" << 16;
-    QTest::newRow("Esatti, tutte le lettere") << Finestra::FormOrdina3 << "Label1" << 13;
-    QTest::newRow("Esatti, prima lettera") << Finestra::FormOrdina1 << "Label1" << 16;
-}
-
-void TestFinestre::caratteri() {
-    QFETCH(Finestra, finestra);
-    QFETCH(QString, nome);
-    QFETCH(int, pixel);
-    ProgrammaFinto p;
-    p.modulo.Mostra(finestra);
-    const QFont font = ProgrammaFinto::controllo(nome)->font();
-    QCOMPARE(font.pixelSize(), pixel);
-    QCOMPARE(font.family(), "Arial");
-    QVERIFY(font.bold());
+    QCOMPARE(controllo->font().pixelSize(), pixel);
+    if (finestra == Finestra::FormOrdina1)
+        QCOMPARE(ProgrammaFinto::controllo("area")->size(), inPixel(0, 0, 12405, 10440).size());
 }
 
 void TestFinestre::menuDellEsercizio() {

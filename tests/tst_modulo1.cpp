@@ -15,7 +15,6 @@ private slots:
     void finestraCheNonSiApre();
     void uscita_data();
     void uscita();
-    void chiusuraDallaCornice();
     void menuAzzeraEColora();
     void informazioni();
     void colori_data();
@@ -82,16 +81,6 @@ void TestModulo1::uscita() {
     QCOMPARE(p.terminato, si ? 1 : 0);
     QCOMPARE(p.fabbrica.caricate.isEmpty(), si);
     QCOMPARE(p.modulo.valori().NumeroEsatti, 4);
-}
-
-void TestModulo1::chiusuraDallaCornice() {
-    ProgrammaSenzaFinestre p;
-    p.modulo.Main();
-    p.modulo.Mostra(Finestra::FormOrdina1);
-    p.modulo.FinestraChiusa();
-    QCOMPARE(p.terminato, 1);
-    QVERIFY(p.avvisi.mostrate.isEmpty());
-    QVERIFY(p.fabbrica.caricate.isEmpty());
 }
 
 void TestModulo1::menuAzzeraEColora() {

@@ -3,88 +3,34 @@
 // guard what the player and the children depend on: a file the player takes, short enough not
 // to hold up the next exercise, audible but not loud, and no clicks at the edges.
 
-#include <QFile>
+#include "platform/FileWav.h"
+
+#include <QtEndian>
 #include <QtTest>
 
 #include <cmath>
 
 namespace {
 
-QString percorsoSuono(const QString& nome) {
-    return QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/") + nome;
-}
-
-quint16 parola16(const QByteArray& b, qsizetype pos) {
-    return quint16(quint8(b[pos])) | quint16(quint8(b[pos + 1])) << 8;
-}
-
-quint32 parola32(const QByteArray& b, qsizetype pos) {
-    return quint32(parola16(b, pos)) | quint32(parola16(b, pos + 2)) << 16;
-}
-
+// A shipped sound read as the program reads it, with its 16-bit samples.
 struct Wav {
-    QByteArray byte;
-    quint16 tipo = 0;
-    quint16 canali = 0;
-    quint32 frequenza = 0;
-    quint32 bytePerSecondo = 0;
-    quint16 blocco = 0;
-    quint16 bit = 0;
-    qsizetype inizioDati = -1; // first byte of the samples
-    quint32 dimensioneDati = 0;
+    FileWav file;
     QList<qint16> campioni;
 
-    double secondi() const { return frequenza ? double(campioni.size()) / frequenza : 0.0; }
+    double secondi() const {
+        return file.formato.frequenza ? double(campioni.size()) / file.formato.frequenza : 0.0;
+    }
 };
 
-// Walks the RIFF chunks rather than assuming the canonical 44-byte layout, so a file rewritten by
-// an editor with extra chunks is still read correctly. Returns what is wrong, or an empty string.
-QString leggiWav(const QString& percorso, Wav& wav) {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open %1: %2").arg(percorso, file.errorString());
-    wav.byte = file.readAll();
-    const QByteArray& b = wav.byte;
-    if (b.size() < 12 || b.left(4) != "RIFF" || b.mid(8, 4) != "WAVE")
-        return QStringLiteral("not a RIFF/WAVE file");
-    if (parola32(b, 4) != quint32(b.size() - 8))
-        return QStringLiteral("RIFF size %1 does not match file size %2")
-            .arg(parola32(b, 4))
-            .arg(b.size());
-
-    bool conFormato = false;
-    qsizetype pos = 12;
-    while (pos + 8 <= b.size()) {
-        const QByteArray nomeBlocco = b.mid(pos, 4);
-        const quint32 dimensione = parola32(b, pos + 4);
-        const qsizetype corpo = pos + 8;
-        if (nomeBlocco == "fmt ") {
-            if (dimensione < 16 || corpo + 16 > b.size())
-                return QStringLiteral("fmt chunk too short");
-            wav.tipo = parola16(b, corpo);
-            wav.canali = parola16(b, corpo + 2);
-            wav.frequenza = parola32(b, corpo + 4);
-            wav.bytePerSecondo = parola32(b, corpo + 8);
-            wav.blocco = parola16(b, corpo + 12);
-            wav.bit = parola16(b, corpo + 14);
-            conFormato = true;
-        } else if (nomeBlocco == "data") {
-            wav.inizioDati = corpo;
-            wav.dimensioneDati = dimensione;
-        }
-        pos = corpo + qsizetype(dimensione) + (dimensione & 1); // chunks are word-aligned
-    }
-    if (!conFormato)
-        return QStringLiteral("no fmt chunk");
-    if (wav.inizioDati < 0)
-        return QStringLiteral("no data chunk");
-    if (wav.inizioDati + qsizetype(wav.dimensioneDati) > b.size())
-        return QStringLiteral("data chunk runs past the end of the file");
-    if (wav.bit == 16) {
-        for (qsizetype i = 0; i + 1 < qsizetype(wav.dimensioneDati); i += 2)
-            wav.campioni.append(qint16(parola16(b, wav.inizioDati + i)));
-    }
-    return {};
+Wav leggiWav(const QString& nome) {
+    const std::optional<FileWav> letto =
+        FileWav::leggi(QStringLiteral(SEQUENZIO_DATA_DIR "/suoni/") + nome);
+    Wav wav{letto.value_or(FileWav{}), {}};
+    const QByteArray campioni = wav.file.campioni();
+    if (wav.file.formato.bit == 16)
+        for (qsizetype i = 0; i + 1 < campioni.size(); i += 2)
+            wav.campioni.append(qFromLittleEndian<qint16>(campioni.constData() + i));
+    return wav;
 }
 
 double rms(const QList<qint16>& s) {
@@ -118,21 +64,24 @@ void TestSuoni::formato_data() {
 
 void TestSuoni::formato() {
     QFETCH(QString, file);
-    Wav wav;
-    const QString errore = leggiWav(percorsoSuono(file), wav);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-
-    QCOMPARE(wav.tipo, quint16(1));
-    QCOMPARE(wav.canali, quint16(1));
-    QCOMPARE(wav.bit, quint16(16));
-    QCOMPARE(wav.frequenza, quint32(22050));
-    QCOMPARE(wav.blocco, quint16(wav.canali * wav.bit / 8));
-    QCOMPARE(wav.bytePerSecondo, wav.frequenza * wav.blocco);
-
-    // Samples must fill the data chunk exactly and the chunk must end the file: a truncated or
-    // padded file plays a burst of noise on some backends.
-    QCOMPARE(wav.dimensioneDati % wav.blocco, quint32(0));
-    QCOMPARE(wav.inizioDati + qsizetype(wav.dimensioneDati), wav.byte.size());
+    const Wav wav = leggiWav(file);
+    QVERIFY2(!wav.file.file.isEmpty(), "the program does not play it");
+    const FileWav::Formato& formato = wav.file.formato;
+    QCOMPARE(formato.tipo, quint16(FileWav::Pcm));
+    QCOMPARE(formato.canali, quint16(1));
+    QCOMPARE(formato.bit, quint16(16));
+    QCOMPARE(formato.frequenza, quint32(22050));
+    // Players that stream the file as it is trust the header's sizes and byte rate.
+    const QByteArray& byte = wav.file.file;
+    QCOMPARE(qFromLittleEndian<quint32>(byte.constData() + 4), quint32(byte.size() - 8));
+    const qsizetype fmt = byte.indexOf("fmt ", 12);
+    QCOMPARE(qFromLittleEndian<quint32>(byte.constData() + fmt + 16),
+             formato.frequenza * formato.blocco);
+    // Whole frames that end the file: a truncated or padded file plays a burst
+    // of noise on some backends.
+    QCOMPARE(qFromLittleEndian<quint32>(byte.constData() + wav.file.inizio - 4),
+             quint32(wav.file.lunghezza));
+    QCOMPARE(wav.file.inizio + wav.file.lunghezza, byte.size());
 }
 
 void TestSuoni::livelliEDurata_data() {
@@ -154,9 +103,7 @@ void TestSuoni::livelliEDurata() {
     QFETCH(double, piccoMinimo);
     QFETCH(double, piccoMassimo);
 
-    Wav wav;
-    const QString errore = leggiWav(percorsoSuono(file), wav);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    const Wav wav = leggiWav(file);
     QVERIFY(!wav.campioni.isEmpty());
 
     QVERIFY2(wav.secondi() >= 0.2, qPrintable(QString::number(wav.secondi())));
@@ -197,13 +144,10 @@ void TestSuoni::suoniGiustiDiversi() {
     QFETCH(QString, primo);
     QFETCH(QString, secondo);
 
-    Wav a, b;
-    QString errore = leggiWav(percorsoSuono(primo), a);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-    errore = leggiWav(percorsoSuono(secondo), b);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-
-    QVERIFY(a.byte != b.byte);
+    const Wav a = leggiWav(primo);
+    const Wav b = leggiWav(secondo);
+    QVERIFY(!a.campioni.isEmpty() && !b.campioni.isEmpty());
+    QVERIFY(a.file.file != b.file.file);
 
     const bool durateDiverse = std::abs(a.secondi() - b.secondi()) >= 0.05;
     const qsizetype comuni = std::min(a.campioni.size(), b.campioni.size());
