@@ -127,28 +127,28 @@ void TestFinestre::geometria() {
     QFETCH(Finestra, finestra);
     ProgrammaFinto p;
     p.modulo.Mostra(finestra);
-    QWidget* area = ProgrammaFinto::controllo("area");
+    QWidget* area = ProgrammaFinto::elemento("area");
     QVERIFY(area);
     const auto [dimensione, attesi] = progetto(finestra);
     QCOMPARE(area->size(), dimensione.inPixel().size()); // below the menu bar, if any
     QStringList visti;
     for (const Atteso& atteso : attesi) {
-        QWidget* controllo = ProgrammaFinto::controllo(atteso.nome);
-        QVERIFY2(controllo, qPrintable(atteso.nome));
+        QWidget* elemento = ProgrammaFinto::elemento(atteso.nome);
+        QVERIFY2(elemento, qPrintable(atteso.nome));
         visti << atteso.nome;
         const QString come = atteso.nome + QStringLiteral(" %1,%2 %3x%4")
-                                               .arg(controllo->x())
-                                               .arg(controllo->y())
-                                               .arg(controllo->width())
-                                               .arg(controllo->height());
-        QVERIFY2(controllo->geometry() == atteso.posto.inPixel(), qPrintable(come));
+                                               .arg(elemento->x())
+                                               .arg(elemento->y())
+                                               .arg(elemento->width())
+                                               .arg(elemento->height());
+        QVERIFY2(elemento->geometry() == atteso.posto.inPixel(), qPrintable(come));
         // Everything designed lies inside the client area; the count panel may reach past it.
         if (finestra == Finestra::FormOrdina2 && atteso.nome == "EtichettaEsatti")
             QEXPECT_FAIL("FormOrdina2", "its right edge is 2 pixels past the window's", Continue);
-        QVERIFY2(atteso.nome == "EtQuanteParole" || area->rect().contains(controllo->geometry()),
+        QVERIFY2(atteso.nome == "EtQuanteParole" || area->rect().contains(elemento->geometry()),
                  qPrintable(come));
         if (atteso.punti > 0) {
-            const QFont font = controllo->font();
+            const QFont font = elemento->font();
             QVERIFY2(font.pixelSize() == qRound(atteso.punti * 96 / 72), qPrintable(come));
             QVERIFY2(font.family() == "Arial" && font.bold(), qPrintable(come));
         }
@@ -194,12 +194,12 @@ void TestFinestre::progettati() {
     QFETCH(int, pixel);
     ProgrammaFinto p;
     p.modulo.Mostra(finestra);
-    QWidget* controllo = ProgrammaFinto::controllo(nome);
-    QVERIFY(controllo);
-    QCOMPARE(controllo->geometry(), posto);
-    QCOMPARE(controllo->font().pixelSize(), pixel);
+    QWidget* elemento = ProgrammaFinto::elemento(nome);
+    QVERIFY(elemento);
+    QCOMPARE(elemento->geometry(), posto);
+    QCOMPARE(elemento->font().pixelSize(), pixel);
     if (finestra == Finestra::FormOrdina1)
-        QCOMPARE(ProgrammaFinto::controllo("area")->size(), inPixel(0, 0, 12405, 10440).size());
+        QCOMPARE(ProgrammaFinto::elemento("area")->size(), inPixel(0, 0, 12405, 10440).size());
 }
 
 void TestFinestre::menuDellEsercizio() {
@@ -218,13 +218,13 @@ void TestFinestre::menuDellEsercizio() {
     QVERIFY(!immediato->isChecked() && termine->isChecked());
     ProgrammaFinto::menu("mnuImmediato");
     QVERIFY(immediato->isChecked() && !termine->isChecked());
-    QVERIFY(ProgrammaFinto::controllo("Command1")->isHidden());
+    QVERIFY(ProgrammaFinto::elemento("Command1")->isHidden());
     ProgrammaFinto::menu("mnuImmediato"); // chosen again, it stays ticked
     QVERIFY(immediato->isChecked());
     ProgrammaFinto::menu("mnuTermine");
     ProgrammaFinto::menu("mnuTermine");
     QVERIFY(!immediato->isChecked() && termine->isChecked());
-    QVERIFY(!ProgrammaFinto::controllo("Command3D1")->isHidden());
+    QVERIFY(!ProgrammaFinto::elemento("Command3D1")->isHidden());
     QVERIFY(f->windowTitle().isEmpty());
 }
 
@@ -240,40 +240,40 @@ void TestFinestre::ordineDiTabulazione() {
     for (int i = 18; i >= 0; --i)
         atteso << QStringLiteral("OpQuante_%1").arg(i);
     QStringList ordine;
-    QWidget* w = ProgrammaFinto::controllo("BtParole_0");
+    QWidget* w = ProgrammaFinto::elemento("BtParole_0");
     do {
         if (w->focusPolicy() & Qt::TabFocus)
             ordine << w->objectName();
         w = w->nextInFocusChain();
-    } while (w != ProgrammaFinto::controllo("BtParole_0") && ordine.size() < 100);
+    } while (w != ProgrammaFinto::elemento("BtParole_0") && ordine.size() < 100);
     QCOMPARE(ordine, atteso);
 }
 
 void TestFinestre::giocoColMouse() {
     ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
-    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    auto* tessera = ProgrammaFinto::elemento<QAbstractButton>("BtParole_0");
     const QString parola = tessera->text();
     QVERIFY(!parola.isEmpty());
     ProgrammaFinto::clic("BtParole_0");
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola);
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("Label3_0")->text(), parola);
     QVERIFY(!tessera->isEnabled());
     ProgrammaFinto::clic("Command3D1");
     QVERIFY(tessera->isEnabled());
-    QVERIFY(ProgrammaFinto::controllo<QLabel>("Label3_0")->text().isEmpty());
+    QVERIFY(ProgrammaFinto::elemento<QLabel>("Label3_0")->text().isEmpty());
 
     ProgrammaFinto::menu("MenuFrasi");
-    QWidget* pannello = ProgrammaFinto::controllo("EtQuanteParole");
+    QWidget* pannello = ProgrammaFinto::elemento("EtQuanteParole");
     QVERIFY(pannello->isVisible());
     QCOMPARE(pannello->pos(), QPoint(0, 0));
     ProgrammaFinto::clic("OpQuante_3");
     QVERIFY(!pannello->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("BtParole_4")->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("BtParole_5")->isHidden());
-    QVERIFY(ProgrammaFinto::controllo("Label3_5")->isHidden());
+    QVERIFY(ProgrammaFinto::elemento("BtParole_4")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("BtParole_5")->isHidden());
+    QVERIFY(ProgrammaFinto::elemento("Label3_5")->isHidden());
     // The same option again still closes the panel, clicked right of its number.
     ProgrammaFinto::menu("MenuFrasi");
-    auto* opzione = ProgrammaFinto::controllo("OpQuante_3");
+    auto* opzione = ProgrammaFinto::elemento("OpQuante_3");
     QTest::mouseClick(opzione, Qt::LeftButton, {}, {opzione->width() - 2, opzione->height() / 2});
     QVERIFY(!pannello->isVisible());
 
@@ -281,40 +281,40 @@ void TestFinestre::giocoColMouse() {
     ProgrammaFinto::menu("mnuImmediato");
     for (int i = 4; i >= 0; --i)
         ProgrammaFinto::clic(QStringLiteral("BtParole_%1").arg(i));
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaEsatti")->text(), " 5");
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), "0");
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("EtichettaEsatti")->text(), " 5");
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("EtichettaErrati")->text(), "0");
     QCOMPARE(p.riproduttore.suonati.size(), 1);
-    QVERIFY(ProgrammaFinto::controllo("ComandoIconaSi")->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("ComandoIconaNo")->isHidden());
+    QVERIFY(ProgrammaFinto::elemento("ComandoIconaSi")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("ComandoIconaNo")->isHidden());
     ProgrammaFinto::clic("BtParole_0");
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), " 1");
-    QVERIFY(ProgrammaFinto::controllo("ComandoIconaNo")->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("ComandoIconaSi")->isHidden());
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("EtichettaErrati")->text(), " 1");
+    QVERIFY(ProgrammaFinto::elemento("ComandoIconaNo")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("ComandoIconaSi")->isHidden());
 }
 
 void TestFinestre::viaggio() {
     ProgrammaFinto p;
     p.modulo.Main();
     QVERIFY(ProgrammaFinto::finestra());
-    QVERIFY(ProgrammaFinto::controllo("BottoneAvvio"));
+    QVERIFY(ProgrammaFinto::elemento("BottoneAvvio"));
     ProgrammaFinto::clic("BottoneAvvio");
-    QVERIFY(ProgrammaFinto::controllo("Command5"));
+    QVERIFY(ProgrammaFinto::elemento("Command5"));
     const QList<QPair<QString, int>> esercizi{
         {"Command4", 21}, {"Command2", 20}, {"Command3", 12}, {"Command5", 20}};
     for (const auto& [bottone, tessere] : esercizi) {
         ProgrammaFinto::clic(bottone);
         QVERIFY2(ProgrammaFinto::finestra(), qPrintable(bottone));
-        QVERIFY(ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1)));
-        QVERIFY(!ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere)));
+        QVERIFY(ProgrammaFinto::elemento(QStringLiteral("BtParole_%1").arg(tessere - 1)));
+        QVERIFY(!ProgrammaFinto::elemento(QStringLiteral("BtParole_%1").arg(tessere)));
         // All the tiles are in play, whatever count the visit before chose.
         QVERIFY(
-            ProgrammaFinto::controllo(QStringLiteral("BtParole_%1").arg(tessere - 1))->isVisible());
+            ProgrammaFinto::elemento(QStringLiteral("BtParole_%1").arg(tessere - 1))->isVisible());
         ProgrammaFinto::menu("MenuFrasi");
         ProgrammaFinto::clic("OpQuante_0");
-        QVERIFY(ProgrammaFinto::controllo("BtParole_2")->isHidden());
+        QVERIFY(ProgrammaFinto::elemento("BtParole_2")->isHidden());
         p.avvisi.risposte = {Avvisi::Risposta::No};
         ProgrammaFinto::clic("BottoneEsci");
-        QVERIFY(ProgrammaFinto::controllo("BottoneEsci"));
+        QVERIFY(ProgrammaFinto::elemento("BottoneEsci"));
         p.avvisi.risposte = {Avvisi::Risposta::Si};
         const QPointer<FinestraBase> uscente = ProgrammaFinto::finestra();
         ProgrammaFinto::clic("BottoneEsci");
@@ -323,12 +323,12 @@ void TestFinestre::viaggio() {
         QVERIFY(uscente && uscente->isHidden());
         uscente->findChild<QAbstractButton*>("BottoneEsci")->click();
         QCOMPARE(p.avvisi.mostrate.size(), domande);
-        QVERIFY(ProgrammaFinto::controllo("Command5")); // back in the menu
+        QVERIFY(ProgrammaFinto::elemento("Command5")); // back in the menu
     }
     // An exercise whose list cannot be read does not open; the menu stays.
     p.elenchi.file.clear();
     ProgrammaFinto::clic("Command2");
-    QVERIFY(ProgrammaFinto::controllo("Command5"));
+    QVERIFY(ProgrammaFinto::elemento("Command5"));
     QCOMPARE(p.avvisi.mostrate.last().icona, Avvisi::Icona::Esclamazione);
     p.avvisi.risposte = {Avvisi::Risposta::Si};
     ProgrammaFinto::clic("Command1");
@@ -365,13 +365,13 @@ void TestFinestre::figure() {
     p.modulo.Mostra(finestra);
     QCOMPARE(!ProgrammaFinto::finestra()->windowIcon().isNull(), icona);
     for (const QString& nome : bottoniConFigura) {
-        auto* bottone = ProgrammaFinto::controllo<QAbstractButton>(nome);
+        auto* bottone = ProgrammaFinto::elemento<QAbstractButton>(nome);
         QVERIFY2(bottone && !bottone->icon().isNull(), qPrintable(nome));
         QCOMPARE(bottone->iconSize(), QSize(32, 32));
     }
     if (finestra != Finestra::FormAvvio && finestra != Finestra::FormMenu) {
         for (const char* faccina : {"ComandoIconaSi", "ComandoIconaNo"}) {
-            auto* riquadro = ProgrammaFinto::controllo<QLabel>(faccina);
+            auto* riquadro = ProgrammaFinto::elemento<QLabel>(faccina);
             // Stretched beforehand, pixel by pixel: a label would blend it.
             QVERIFY(!riquadro->hasScaledContents());
             QCOMPARE(riquadro->pixmap().deviceIndependentSize(), QSizeF(riquadro->size()));
@@ -533,14 +533,14 @@ void TestFinestre::paroleLunghe() {
     p.modulo.Mostra(finestra);
     ProgrammaFinto::clic("BtParole_0");
     for (const char* nome : {"BtParole_0", "Label3_0"}) {
-        QWidget* riquadro = ProgrammaFinto::controllo(nome);
+        QWidget* riquadro = ProgrammaFinto::elemento(nome);
         QVERIFY(riquadro);
         const QFont font = riquadro->font();
         QVERIFY2(intera == (font.pixelSize() == pixel), nome);
         QVERIFY2(QFontMetrics(font).horizontalAdvance(parola.toUpper()) <= riquadro->width() - 4,
                  nome);
     }
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola.toUpper());
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("Label3_0")->text(), parola.toUpper());
 }
 
 void TestFinestre::paroleComeScritte_data() {
@@ -568,8 +568,8 @@ void TestFinestre::paroleComeScritte() {
     }
     p.modulo.Mostra(Finestra::FormOrdina1);
     const QString vista = parola.toUpper();
-    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
-    auto* casella = ProgrammaFinto::controllo<QLabel>("Label3_0");
+    auto* tessera = ProgrammaFinto::elemento<QAbstractButton>("BtParole_0");
+    auto* casella = ProgrammaFinto::elemento<QLabel>("Label3_0");
     QCOMPARE(comeDisegnato(tessera->text()), vista);
     QVERIFY(QKeySequence::mnemonic(tessera->text()).isEmpty());
     QCOMPARE(QAccessible::queryAccessibleInterface(tessera)->text(QAccessible::Name), vista);

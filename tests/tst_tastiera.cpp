@@ -70,12 +70,12 @@ public:
         else
             QCommonStyle::drawControl(elemento, opzione, pittore, widget);
     }
-    void drawComplexControl(ComplexControl controllo, const QStyleOptionComplex* opzione,
+    void drawComplexControl(ComplexControl quale, const QStyleOptionComplex* opzione,
                             QPainter* pittore, const QWidget* widget) const override {
-        if (controllo == CC_ToolButton)
+        if (quale == CC_ToolButton)
             proxy()->drawPrimitive(PE_PanelButtonBevel, opzione, pittore, widget);
         else
-            QCommonStyle::drawComplexControl(controllo, opzione, pittore, widget);
+            QCommonStyle::drawComplexControl(quale, opzione, pittore, widget);
     }
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
                        const QWidget* widget) const override {
@@ -123,15 +123,15 @@ void TestTastiera::sessioneSenzaMouse() {
 
     // A count of two, chosen from the keyboard: arrows move, Space chooses.
     vocePrincipale(1);
-    QVERIFY(ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("EtQuanteParole")->isVisible());
     QCOMPARE(nomeDelFuoco(), "OpQuante_0");
     tasto(Qt::Key_Down);
     QCOMPARE(nomeDelFuoco(), "OpQuante_1");
-    QVERIFY(ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("EtQuanteParole")->isVisible());
     tasto(Qt::Key_Up);
     tasto(Qt::Key_Space);
     QCOMPARE(p.modulo.valori().QuanteParole, 2);
-    QVERIFY(!ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
+    QVERIFY(!ProgrammaFinto::elemento("EtQuanteParole")->isVisible());
     QVERIFY(fuoco() && fuoco()->isVisible() && fuoco()->isEnabled());
 
     // Checking at the end: the tiles were dealt Z... then Y...; wrong first.
@@ -157,7 +157,7 @@ void TestTastiera::sessioneSenzaMouse() {
     vocePrincipale(2);
     QVERIFY(QApplication::activePopupWidget());
     tasto(Qt::Key_Return);
-    QVERIFY(ProgrammaFinto::controllo("Command1")->isHidden());
+    QVERIFY(ProgrammaFinto::elemento("Command1")->isHidden());
     QVERIFY(fuoco() && fuoco()->isVisible());
     tabFino("BtParole_0");
     tasto(Qt::Key_Return);
@@ -174,7 +174,7 @@ void TestTastiera::sessioneSenzaMouse() {
     tabFino("BottoneEsci");
     tasto(Qt::Key_Return);
     attiva();
-    QVERIFY(ProgrammaFinto::controllo("Command5"));
+    QVERIFY(ProgrammaFinto::elemento("Command5"));
     p.avvisi.risposte = {Avvisi::Risposta::Si};
     QCOMPARE(nomeDelFuoco(), "Command1");
     tasto(Qt::Key_Return);
@@ -186,37 +186,37 @@ void TestTastiera::enterNonPremeAltri() {
     p.modulo.Mostra(Finestra::FormOrdina1);
     attiva();
     tabFino("BtParole_0");
-    const QString parola = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0")->text();
+    const QString parola = ProgrammaFinto::elemento<QAbstractButton>("BtParole_0")->text();
     tasto(Qt::Key_Return);
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), parola);
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_1")->text(), QString());
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("Label3_0")->text(), parola);
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("Label3_1")->text(), QString());
     QVERIFY(p.avvisi.mostrate.isEmpty()); // neither "Fatto" nor "Esci" was pressed
 }
 
 void TestTastiera::nomiAccessibili() {
     ProgrammaFinto p;
     p.modulo.Mostra(Finestra::FormOrdina1);
-    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    auto* tessera = ProgrammaFinto::elemento<QAbstractButton>("BtParole_0");
     QCOMPARE(testoAccessibile(tessera), tessera->text());
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Label3_0")), "casella vuota");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("Label3_0")), "casella vuota");
     ProgrammaFinto::clic("BtParole_0");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Label3_0")), tessera->text());
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtichettaEsatti")), "Esatti");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati")), "Errati");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("Label3_0")), tessera->text());
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("EtichettaEsatti")), "Esatti");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("EtichettaErrati")), "Errati");
     QCOMPARE(
-        testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati"), QAccessible::Description),
+        testoAccessibile(ProgrammaFinto::elemento("EtichettaErrati"), QAccessible::Description),
         "0");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("ComandoIconaSi")), "risposta giusta");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("ComandoIconaNo")), "risposta sbagliata");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Command1")), "Fatto");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("Command3D1")), "Ricomincia");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("BottoneEsci")), "Esci");
-    QCOMPARE(testoAccessibile(ProgrammaFinto::controllo("EtQuanteParole")),
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("ComandoIconaSi")), "risposta giusta");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("ComandoIconaNo")), "risposta sbagliata");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("Command1")), "Fatto");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("Command3D1")), "Ricomincia");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("BottoneEsci")), "Esci");
+    QCOMPARE(testoAccessibile(ProgrammaFinto::elemento("EtQuanteParole")),
              "Scegli il numero di parole");
     ProgrammaFinto::menu("mnuImmediato");
     ProgrammaFinto::clic("BtParole_2"); // not the smallest
     QCOMPARE(
-        testoAccessibile(ProgrammaFinto::controllo("EtichettaErrati"), QAccessible::Description),
+        testoAccessibile(ProgrammaFinto::elemento("EtichettaErrati"), QAccessible::Description),
         "1");
 }
 
@@ -233,16 +233,16 @@ void TestTastiera::azioniDelleOpzioni() {
     p.modulo.Mostra(Finestra::FormOrdina1);
     ProgrammaFinto::menu("MenuFrasi");
     QAccessibleInterface* opzione =
-        QAccessible::queryAccessibleInterface(ProgrammaFinto::controllo("OpQuante_1"));
+        QAccessible::queryAccessibleInterface(ProgrammaFinto::elemento("OpQuante_1"));
     QVERIFY(opzione && opzione->actionInterface());
     QCOMPARE(opzione->role(), QAccessible::RadioButton);
     QCOMPARE(opzione->text(QAccessible::Name), "3");
     QVERIFY(opzione->actionInterface()->actionNames().contains(azione));
     opzione->actionInterface()->doAction(azione);
     QCOMPARE(p.modulo.valori().QuanteParole, 3);
-    QVERIFY(!ProgrammaFinto::controllo("EtQuanteParole")->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("BtParole_2")->isVisible());
-    QVERIFY(ProgrammaFinto::controllo("BtParole_3")->isHidden());
+    QVERIFY(!ProgrammaFinto::elemento("EtQuanteParole")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("BtParole_2")->isVisible());
+    QVERIFY(ProgrammaFinto::elemento("BtParole_3")->isHidden());
 }
 
 void TestTastiera::pulsantiInItaliano() {

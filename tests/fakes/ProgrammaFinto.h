@@ -37,12 +37,12 @@ struct ProgrammaConFinestre : ProgrammaConFinti<Lettore> {
         const QList<FinestraBase*> vive = finestre();
         return vive.size() == 1 && vive.first()->isVisible() ? vive.first() : nullptr;
     }
-    template <typename W = QWidget> static W* controllo(const QString& nome) {
+    template <typename W = QWidget> static W* elemento(const QString& nome) {
         FinestraBase* f = finestra();
         return f ? f->findChild<W*>(nome) : nullptr;
     }
     static void clic(const QString& nome) {
-        auto* bottone = controllo<QAbstractButton>(nome);
+        auto* bottone = elemento<QAbstractButton>(nome);
         QVERIFY2(bottone, qPrintable(nome));
         QTest::mouseClick(bottone, Qt::LeftButton);
     }

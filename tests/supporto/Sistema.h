@@ -21,6 +21,10 @@ extern const char* const senzaSchermo;      // a session with no screen at all
 extern const char* const senzaBus;          // a session bus a library could start
 extern const char* const senzaPulseProprio; // a PulseAudio server of the test's own
 extern const char* const senzaNomeInByte;   // the program file's path given as bytes
+extern const char* const senzaCollegamenti; // a link that stands for a folder
+
+// What a child process writes to this console arrives in UTF-8.
+void consoleInUtf8();
 
 // Resident memory of this process in KiB: "VmRSS:" now, "VmHWM:" at its peak
 // since the last azzeraPicco(). Windows keeps the peak since the start.

@@ -15,6 +15,9 @@ const char* const senzaSchermo = nullptr;
 const char* const senzaBus = nullptr;
 const char* const senzaPulseProprio = nullptr;
 const char* const senzaNomeInByte = nullptr;
+const char* const senzaCollegamenti = nullptr;
+
+void consoleInUtf8() {}
 
 bool fifoAlPosto(const QString& percorso) {
     return QFile::remove(percorso) && ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;

@@ -12,6 +12,13 @@ const char* const senzaBus = "Windows programs have no session bus to start";
 const char* const senzaPulseProprio =
     "it listens to a PulseAudio server of its own, which Windows programs do not reach";
 const char* const senzaNomeInByte = "the program file's path as bytes is how Linux names it";
+const char* const senzaCollegamenti =
+    "QFile::link makes a shortcut file on Windows, not a link to the folder";
+
+void consoleInUtf8() {
+    // The checker writes to a pipe in its console's code page.
+    SetConsoleOutputCP(CP_UTF8);
+}
 
 bool fifoAlPosto(const QString&) {
     return false;
