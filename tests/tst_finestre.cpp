@@ -142,11 +142,12 @@ void TestFinestre::geometria() {
                                                .arg(elemento->width())
                                                .arg(elemento->height());
         QVERIFY2(elemento->geometry() == atteso.posto.inPixel(), qPrintable(come));
-        // Everything designed lies inside the client area; the count panel may reach past it.
-        if (finestra == Finestra::FormOrdina2 && atteso.nome == "EtichettaEsatti")
-            QEXPECT_FAIL("FormOrdina2", "its right edge is 2 pixels past the window's", Continue);
-        QVERIFY2(atteso.nome == "EtQuanteParole" || area->rect().contains(elemento->geometry()),
-                 qPrintable(come));
+        // Everything designed lies inside the client area but the count panel, and the
+        // right counter, which stands at one place in all four windows and so reaches
+        // 2 pixels past the narrower two-letter one.
+        const bool oltre = atteso.nome == "EtQuanteParole" ||
+                           (finestra == Finestra::FormOrdina2 && atteso.nome == "EtichettaEsatti");
+        QVERIFY2(oltre || area->rect().contains(elemento->geometry()), qPrintable(come));
         if (atteso.punti > 0) {
             const QFont font = elemento->font();
             QVERIFY2(font.pixelSize() == qRound(atteso.punti * 96 / 72), qPrintable(come));
