@@ -4,6 +4,7 @@
 // bytes given.
 
 #include "fakes/Verifica.h"
+#include "platform/Invisibili.h"
 #include "platform/LettoreElenco.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ bool utf16BenFormato(const QString& testo) {
         }
     }
     return true;
+}
+
+// Whether some whole code point of testo, beyond U+FFFF too, never reaches a tile.
+bool conInvisibili(const QString& testo) {
+    const QList<uint> codici = testo.toUcs4();
+    return std::any_of(codici.begin(), codici.end(),
+                       [](uint codice) { return Invisibili::daTogliere(char32_t(codice)); });
 }
 
 } // namespace
@@ -61,7 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         verifica(!campo.contains(u'\n') && !campo.contains(u'\r'), "fine riga in un campo");
         verifica(std::none_of(campo.begin(), campo.end(), LettoreElenco::daTogliere),
                  "carattere di controllo o di direzione in un campo");
+        verifica(!conInvisibili(campo), "carattere invisibile oltre U+FFFF in un campo");
         verifica(utf16BenFormato(campo), "campo con mezzo carattere");
+        verifica(campo == campo.normalized(QString::NormalizationForm_C), "campo non in NFC");
     }
     // Asking for more fields only reads further: the first ones stay the same.
     if (campi > 0 && letto.esito != Esito::NonTesto) {

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <initializer_list>
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -14,7 +17,22 @@
 #endif
 
 using Esito = RisultatoLettura::Esito;
+using Codifica = RisultatoLettura::Codifica;
 Q_DECLARE_METATYPE(RisultatoLettura::Esito)
+Q_DECLARE_METATYPE(std::optional<RisultatoLettura::Codifica>)
+
+namespace {
+
+// A text as a UTF-16 LE file with its byte-order mark has it, unit by unit, so
+// that halves of a character may stand alone.
+QByteArray utf16Le(std::initializer_list<char16_t> unita) {
+    QByteArray dati("\xFF\xFE");
+    for (const char16_t u : unita)
+        dati.append(char(u & 0xFF)).append(char(u >> 8));
+    return dati;
+}
+
+} // namespace
 
 class TestLettore : public QObject {
     Q_OBJECT
@@ -32,10 +50,13 @@ void TestLettore::campi_data() {
     QTest::addColumn<int>("quanti");
     QTest::addColumn<Esito>("esito");
     QTest::addColumn<QStringList>("attesi");
+    QTest::addColumn<std::optional<Codifica>>("codifica"); // none: not looked at
+    QTest::addColumn<int>("sostituiti");
 
     const auto riga = [](const char* nome, QByteArray dati, int quanti, Esito esito,
-                         QStringList attesi) {
-        QTest::newRow(nome) << dati << quanti << esito << attesi;
+                         QStringList attesi, std::optional<Codifica> codifica = std::nullopt,
+                         int sostituiti = 0) {
+        QTest::newRow(nome) << dati << quanti << esito << attesi << codifica << sostituiti;
     };
     riga("una per riga LF", "cane\ngatto\ntopo\n", 3, Esito::Letto, {"cane", "gatto", "topo"});
     riga("CRLF", "cane\r\ngatto\r\ntopo\r\n", 3, Esito::Letto, {"cane", "gatto", "topo"});
@@ -109,6 +130,60 @@ void TestLettore::campi_data() {
          1, Esito::NonTesto, {});
     riga("parola lunghissima troncata", QByteArray(500, 'x') + "\n", 1, Esito::Letto,
          {QString(LettoreElenco::massimoCaratteri, u'x')});
+
+    // Composing a word costs no more than a word, however long its accents go on.
+    riga("accenti senza fine", "a" + QByteArray("\u0301\u0316").repeated(250000) + "\n", 1,
+         Esito::Letto,
+         {QString(QChar(0x00E1)) + QString(LettoreElenco::massimoCaratteri - 1, QChar(0x0316))});
+
+    // Older editors' code pages, told apart by the Italian accents each reads.
+    riga("DOS 850 (il testo MS-DOS di Word)", "CITT\xB7\r\nPERCH\x90\r\nTRIB\xEB\r\n", 3,
+         Esito::Letto, {"CITTÀ", "PERCHÉ", "TRIBÙ"}, Codifica::Dos850);
+    riga("DOS 850 minuscole", "citt\x85\nperch\x82\npi\x97\ncos\x8D\nper\x95\ncaff\x8A\n", 6,
+         Esito::Letto, {"città", "perché", "più", "così", "però", "caffè"}, Codifica::Dos850);
+    riga("Mac Roman con CR", "CAFF\xE9\rLUNED\xED\rPERCH\x83\r", 3, Esito::Letto,
+         {"CAFFÈ", "LUNEDÌ", "PERCHÉ"}, Codifica::MacRoman);
+    riga("Mac Roman minuscole", "caff\x8F\rluned\x93\rperch\x8E\rcitt\x88\rpi\x9D\rper\x98", 6,
+         Esito::Letto, {"caffè", "lunedì", "perché", "città", "più", "però"}, Codifica::MacRoman);
+    // Its ellipsis, dashes and quotes are letters elsewhere, but not where
+    // Italian puts its accents.
+    riga("Windows-1252 resta Windows-1252",
+         "mela\x85\nuva \x96 pera\nl\x92"
+         "ape\nsale \x93grosso\x94\nperch\xE9\n",
+         5, Esito::Letto, {"mela…", "uva – pera", "l’ape", "sale “grosso”", "perché"},
+         Codifica::Windows1252);
+    // 0xE9 is È in Mac Roman and é in Windows-1252: the case of the letters decides.
+    riga("Mac Roman, una parola sola", "CAFF\xE9\r", 1, Esito::Letto, {"CAFFÈ"},
+         Codifica::MacRoman);
+    // No accent at all: an ellipsis after a vowel is no DOS à.
+    riga("Windows-1252 con i puntini e senza accenti", "mela\x85\npera\x85\nuva\x97\n", 3,
+         Esito::Letto, {"mela…", "pera…", "uva—"}, Codifica::Windows1252);
+    riga("UTF-8 con una riga in DOS 850", "perch\xC3\xA9\ncitt\x85\n", 2, Esito::Letto,
+         {"perché", "città"}, Codifica::MistaDos850);
+    // A letter and a combining accent are the one accented letter.
+    riga("NFD diventa NFC", "perche\u0301\nCITTA\u0300\nc\u0327e\u0301\n", 3, Esito::Letto,
+         {"perch\u00E9", "CITT\u00C0", "\u00E7\u00E9"});
+    // Default-ignorable code points, which draw nothing, class by class.
+    riga("riempitivi hangul", "\u3164cane\u115F\nga\u1160tto\uFFA0\n", 2, Esito::Letto,
+         {"cane", "gatto"});
+    riga("combining grapheme joiner", "cafe\u034F\u0301\nca\u034Fne\n", 2, Esito::Letto,
+         {"caf\u00E9", "cane"});
+    riga("selettori di variante", "mela\uFE0F\npera\uFE00\nuva\U000E0100\nfico\U000E01EF\n", 4,
+         Esito::Letto, {"mela", "pera", "uva", "fico"});
+    riga("vocali khmer e selettori mongoli", "ca\u17B4ne\u17B5\ngat\u180Bto\u180F\u180E\n", 2,
+         Esito::Letto, {"cane", "gatto"});
+    // Beyond U+FFFF, where one character is two UTF-16 units.
+    riga("caratteri tag",
+         "\U000E0001gat\U000E0069to\U000E007F\ncane \U000E0020 \n\"\U000E0030ape\"\n", 3,
+         Esito::Letto, {"gatto", "cane", "ape"});
+    riga("formato oltre U+FFFF e non assegnati",
+         "ca\U0001BCA0ne\U0001D173\ngat\u2065to\uFFF0\nor\U000E0FFFso\n", 3, Esito::Letto,
+         {"cane", "gatto", "orso"});
+    riga("spazio braille", "\u2800cane\u2800\ngat\u2800to\n", 2, Esito::Letto, {"cane", "gatto"});
+    // A broken UTF-16 file: each half of a character alone shows as one box.
+    riga("UTF-16 con surrogati soli",
+         utf16Le({u'a', 0xD800, u'b', u'\n', 0xDC00, u'\n', 0xD83D, 0xDE00, u'\n', 0xDBFF}), 4,
+         Esito::Letto, {"a\uFFFDb", "\uFFFD", "\U0001F600", "\uFFFD"}, Codifica::Utf16Le, 3);
 }
 
 void TestLettore::campi() {
@@ -116,9 +191,14 @@ void TestLettore::campi() {
     QFETCH(int, quanti);
     QFETCH(Esito, esito);
     QFETCH(QStringList, attesi);
+    QFETCH(std::optional<Codifica>, codifica);
+    QFETCH(int, sostituiti);
     const RisultatoLettura letto = LettoreElenco::analizza(dati, quanti);
     QCOMPARE(letto.esito, esito);
     QCOMPARE(letto.campi, attesi);
+    if (codifica)
+        QCOMPARE(letto.codifica, *codifica);
+    QCOMPARE(letto.sostituiti, sostituiti);
 }
 
 void TestLettore::file_data() {

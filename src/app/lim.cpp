@@ -7,6 +7,7 @@
 #include "app/SenzaSchermo.h"
 #include "layout/Misure.h"
 #include "platform/AvvisoDiSistema.h"
+#include "platform/CartellaProgramma.h"
 #include "platform/Collocazione.h"
 #include "platform/SenzaBus.h"
 
@@ -14,9 +15,9 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -45,20 +46,28 @@ int main(int argc, char* argv[]) {
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         fattore = Collocazione::fattoreScala(Misure::finestraPiuGrande(), corniceStimata,
                                              schermo->availableGeometry().size(), 0.05);
-    // Only the program beside this one: never one found on PATH or in the
-    // current folder.
-    const QString programma = QStandardPaths::findExecutable(
-        QStringLiteral("sequenzio"), {QCoreApplication::applicationDirPath()});
+    // Only the program beside this one, whatever the name of their folder.
+    const std::optional<QString> programma = fileAccanto(QStringLiteral("sequenzio"));
     QProcess avvio;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(fattore, 'f', 2));
     avvio.setProcessEnvironment(ambiente);
-    avvio.setProgram(programma);
-    if (programma.isEmpty() || !avvio.startDetached()) {
+    avvio.setProgram(programma.value_or(QString()));
+    if (!programma || !avvio.startDetached()) {
+        const std::optional<QString> propria = cartellaProgramma();
+        const QString dove =
+            propria ? QStringLiteral("nella cartella %1")
+                          .arg(QDir::toNativeSeparators(propria->isEmpty() ? QStringLiteral("/")
+                                                                           : *propria))
+                    : QStringLiteral("nella sua cartella (che ha nel nome caratteri che il "
+                                     "programma non sa leggere)");
         const QString avviso =
-            QStringLiteral("Non riesco ad avviare Sequenzio: manca il programma sequenzio nella "
-                           "cartella %1. Reinstallate Sequenzio.")
-                .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+            programma ? QStringLiteral("Non riesco ad avviare Sequenzio: il programma sequenzio "
+                                       "c'è %1 ma non parte (%2). Reinstallate Sequenzio.")
+                            .arg(dove, avvio.errorString())
+                      : QStringLiteral("Non riesco ad avviare Sequenzio: manca il programma "
+                                       "sequenzio %1. Reinstallate Sequenzio.")
+                            .arg(dove);
         std::fprintf(stderr, "%s\n", qPrintable(avviso));
         AvvisoDiSistema::mostra(avviso);
         return 1;

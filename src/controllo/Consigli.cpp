@@ -281,6 +281,14 @@ QString nomeCodifica(RisultatoLettura::Codifica codifica) {
         return QStringLiteral("Windows-1252 (l'«ANSI» del Blocco note)");
     case Codifica::Mista:
         return QStringLiteral("UTF-8 mescolato con Windows-1252");
+    case Codifica::Dos850:
+        return QStringLiteral("Testo MS-DOS (come lo salva Word scegliendo la codifica «MS-DOS»)");
+    case Codifica::MacRoman:
+        return QStringLiteral("Testo Mac (dei Macintosh di una volta)");
+    case Codifica::MistaDos850:
+        return QStringLiteral("UTF-8 mescolato con testo MS-DOS");
+    case Codifica::MistaMacRoman:
+        return QStringLiteral("UTF-8 mescolato con testo Mac");
     }
     return {};
 }

@@ -4,8 +4,27 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// The program file's path as bytes, whatever their encoding: the kernel's own
+// link holds it so, while Qt's applicationFilePath() is empty when they are
+// not UTF-8.
+QByteArray eseguibile() {
+    QByteArray percorso(4096, '\0');
+    const ssize_t lunghezza = ::readlink("/proc/self/exe", percorso.data(), percorso.size());
+    if (lunghezza > 0 && lunghezza < percorso.size()) {
+        percorso.truncate(lunghezza);
+        return percorso;
+    }
+    return QFile::encodeName(QCoreApplication::applicationFilePath());
+}
+
+} // namespace
 
 std::optional<QString> cartellaDaEseguibile(const QByteArray& eseguibile) {
     const qsizetype barra = eseguibile.lastIndexOf('/');
@@ -22,15 +41,28 @@ std::optional<QString> cartellaDaEseguibile(const QByteArray& eseguibile) {
 }
 
 std::optional<QString> cartellaProgramma() {
-    // The kernel's own link holds the path as bytes, whatever their encoding;
-    // Qt's applicationFilePath() is empty when they are not UTF-8.
-    QByteArray percorso(4096, '\0');
-    const ssize_t lunghezza = ::readlink("/proc/self/exe", percorso.data(), percorso.size());
-    if (lunghezza > 0 && lunghezza < percorso.size()) {
-        percorso.truncate(lunghezza);
-        return cartellaDaEseguibile(percorso);
+    return cartellaDaEseguibile(eseguibile());
+}
+
+std::optional<QString> fileAccanto(const QString& nome) {
+    if (const std::optional<QString> cartella = cartellaProgramma()) {
+        const QString percorso = *cartella + u'/' + nome;
+        if (!QFileInfo(percorso).isFile())
+            return std::nullopt;
+        return percorso;
     }
-    return cartellaDaEseguibile(QFile::encodeName(QCoreApplication::applicationFilePath()));
+    // A name Qt would write back as other bytes: the file is reached from its
+    // folder, by the bytes the kernel gave.
+    const QByteArray percorso = eseguibile();
+    const qsizetype barra = percorso.lastIndexOf('/');
+    if (!percorso.startsWith('/') || barra <= 0)
+        return std::nullopt;
+    const QByteArray cartella = percorso.left(barra);
+    struct stat stato {};
+    if (::stat((cartella + '/' + QFile::encodeName(nome)).constData(), &stato) != 0 ||
+        !S_ISREG(stato.st_mode) || ::chdir(cartella.constData()) != 0)
+        return std::nullopt;
+    return QStringLiteral("./") + nome;
 }
 
 QString cartellaSenzaFile() {

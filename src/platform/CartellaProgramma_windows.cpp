@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <vector>
 
@@ -31,6 +32,18 @@ std::optional<QString> cartellaProgramma() {
             return std::nullopt;
         percorso.resize(percorso.size() * 2);
     }
+}
+
+std::optional<QString> fileAccanto(const QString& nome) {
+    const std::optional<QString> cartella = cartellaProgramma();
+    if (!cartella)
+        return std::nullopt;
+    // Only the one beside the program: never one found on PATH or in the
+    // current folder; "sequenzio" finds sequenzio.exe.
+    const QString percorso = QStandardPaths::findExecutable(nome, {*cartella + u'/'});
+    if (percorso.isEmpty())
+        return std::nullopt;
+    return percorso;
 }
 
 QString cartellaSenzaFile() {

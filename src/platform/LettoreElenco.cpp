@@ -1,88 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LettoreElenco.h"
+#include "platform/CodificheAntiche.h"
 #include "platform/FileRegolare.h"
+#include "platform/Invisibili.h"
+#include "platform/Utf.h"
 
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace {
 
 using Esito = RisultatoLettura::Esito;
-
-// Length of the UTF-8 sequence that starts at i, or 0 when it is not valid.
-// With troncato, a sequence cut short by the end of the data counts as valid.
-qsizetype sequenzaUtf8(QByteArrayView dati, qsizetype i, bool troncato) {
-    const auto byte = [&](qsizetype k) { return static_cast<unsigned char>(dati[k]); };
-    const unsigned char primo = byte(i);
-    if (primo < 0x80)
-        return 1;
-    qsizetype lunghezza = 0;
-    unsigned char minimo = 0x80, massimo = 0xBF;
-    if (primo >= 0xC2 && primo <= 0xDF) {
-        lunghezza = 2;
-    } else if (primo >= 0xE0 && primo <= 0xEF) {
-        lunghezza = 3;
-        if (primo == 0xE0)
-            minimo = 0xA0; // no overlong forms
-        if (primo == 0xED)
-            massimo = 0x9F; // no surrogates
-    } else if (primo >= 0xF0 && primo <= 0xF4) {
-        lunghezza = 4;
-        if (primo == 0xF0)
-            minimo = 0x90;
-        if (primo == 0xF4)
-            massimo = 0x8F; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    for (qsizetype k = 1; k < lunghezza; ++k) {
-        if (i + k >= dati.size())
-            return troncato ? dati.size() - i : 0;
-        const unsigned char seguito = byte(i + k);
-        const unsigned char basso = k == 1 ? minimo : 0x80;
-        const unsigned char alto = k == 1 ? massimo : 0xBF;
-        if (seguito < basso || seguito > alto)
-            return 0;
-    }
-    return lunghezza;
-}
-
-bool utf8Valido(QByteArrayView dati, bool troncato) {
-    for (qsizetype i = 0; i < dati.size();) {
-        const qsizetype passo = sequenzaUtf8(dati, i, troncato);
-        if (passo == 0)
-            return false;
-        i += passo;
-    }
-    return true;
-}
-
-QString daWindows1252(QByteArrayView dati) {
-    // 0x80-0x9F are the only bytes where Windows-1252 differs from Latin-1.
-    static constexpr std::array<char16_t, 32> alti = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString testo(dati.size(), Qt::Uninitialized);
-    QChar* scrivi = testo.data();
-    for (const char c : dati) {
-        const auto byte = static_cast<unsigned char>(c);
-        *scrivi++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(alti[byte - 0x80]) : QChar(byte);
-    }
-    return testo;
-}
-
-bool fineRiga(QChar c) {
-    return c == u'\n' || c == u'\r';
-}
-
-// Whatever may stand before or after a word's letters on its line.
-bool bordo(QChar c) {
-    return !fineRiga(c) && LettoreElenco::margine(c);
-}
+using Codifica = RisultatoLettura::Codifica;
+using Pagina = CodificheAntiche::Pagina;
 
 // Where the line that starts at i ends, its line end included.
 qsizetype fineDellaRiga(QByteArrayView dati, qsizetype i) {
@@ -93,45 +25,158 @@ qsizetype fineDellaRiga(QByteArrayView dati, qsizetype i) {
     return qMin(i + 1, dati.size());
 }
 
-// A file that is not UTF-8 as a whole, line by line: UTF-8 where a line is
-// valid UTF-8, Windows-1252 where it is not. LF and CR are the same byte in
-// both, so lines split the same before decoding as after.
-LettoreElenco::Testo perRiga(QByteArrayView dati, bool troncato, bool bom) {
-    using Codifica = RisultatoLettura::Codifica;
-    LettoreElenco::Testo letto;
-    bool utf8 = bom; // some line needs UTF-8 to read as meant
+// fai(line, its number from 1, whether it is valid UTF-8) for each line, its
+// line end included. LF and CR are the same byte in UTF-8 and in every
+// one-byte code page read, so lines split the same before decoding as after.
+template <typename Fai> void perOgniRiga(QByteArrayView dati, bool troncato, Fai&& fai) {
     int riga = 1;
     for (qsizetype i = 0; i < dati.size(); ++riga) {
         const qsizetype fine = fineDellaRiga(dati, i);
         const QByteArrayView linea = dati.sliced(i, fine - i);
-        if (utf8Valido(linea, troncato && fine == dati.size())) {
-            utf8 = utf8 || std::any_of(linea.begin(), linea.end(), [](char c) {
-                       return static_cast<unsigned char>(c) >= 0x80;
-                   });
+        fai(linea, riga, Utf::valido8(linea, troncato && fine == dati.size()));
+        i = fine;
+    }
+}
+
+Codifica codificaAntica(Pagina pagina, bool conUtf8) {
+    switch (pagina) {
+    case Pagina::Windows1252:
+        break;
+    case Pagina::Dos850:
+        return conUtf8 ? Codifica::MistaDos850 : Codifica::Dos850;
+    case Pagina::MacRoman:
+        return conUtf8 ? Codifica::MistaMacRoman : Codifica::MacRoman;
+    }
+    return conUtf8 ? Codifica::Mista : Codifica::Windows1252;
+}
+
+// A file that is not UTF-8 as a whole, line by line: UTF-8 where a line is
+// valid UTF-8, elsewhere the one-byte code page in which those lines read
+// most as Italian.
+LettoreElenco::Testo perRiga(QByteArrayView dati, bool troncato, bool bom) {
+    CodificheAntiche::Scelta scelta;
+    perOgniRiga(dati, troncato, [&](QByteArrayView linea, int, bool utf8) {
+        if (!utf8)
+            scelta.conta(linea);
+    });
+    const Pagina pagina = scelta.pagina();
+    LettoreElenco::Testo letto;
+    bool conUtf8 = bom; // some line needs UTF-8 to read as meant
+    perOgniRiga(dati, troncato, [&](QByteArrayView linea, int riga, bool utf8) {
+        if (utf8) {
+            conUtf8 = conUtf8 || std::any_of(linea.begin(), linea.end(), [](char c) {
+                          return static_cast<unsigned char>(c) >= 0x80;
+                      });
             letto.testo += QString::fromUtf8(linea);
         } else {
             letto.righeWindows1252.append(riga);
-            letto.testo += daWindows1252(linea);
+            letto.testo += CodificheAntiche::decodifica(linea, pagina);
         }
-        i = fine;
-    }
-    letto.codifica = utf8 ? Codifica::Mista : Codifica::Windows1252;
-    if (!utf8)
+    });
+    letto.codifica = codificaAntica(pagina, conUtf8);
+    if (!conUtf8)
         letto.righeWindows1252.clear();
     return letto;
 }
 
-// The word without the characters that never reach a tile, cut to the length
-// bound before its last whole character.
+std::optional<LettoreElenco::Testo> utf16(QByteArrayView dati, bool troncato) {
+    // Notepad's "Unicode": NUL bytes are part of the encoding, NUL characters are not.
+    const bool le = dati.startsWith("\xFF\xFE");
+    QByteArrayView corpo = dati.sliced(2);
+    if (troncato && corpo.size() % 2 != 0)
+        corpo.chop(1);
+    QStringDecoder decodificatore(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    LettoreElenco::Testo letto{decodificatore(corpo), le ? Codifica::Utf16Le : Codifica::Utf16Be};
+    if (letto.testo.contains(QChar(0)))
+        return std::nullopt;
+    letto.sostituiti = Utf::sostituisciMezzi(letto.testo, troncato);
+    return letto;
+}
+
+bool fineRiga(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+// Whatever may stand before or after a word's letters on its line.
+bool bordo(char32_t codice) {
+    return codice != u'\n' && codice != u'\r' && Invisibili::margine(codice);
+}
+
+// Past the blanks that start at pos on their line.
+qsizetype dopoIBordi(QStringView testo, qsizetype pos) {
+    while (pos < testo.size()) {
+        const Utf::Punto punto = Utf::puntoDa(testo, pos);
+        if (!bordo(punto.codice))
+            break;
+        pos += punto.unita;
+    }
+    return pos;
+}
+
+// Where the blanks that end at fine begin, going back no further than inizio.
+qsizetype primaDeiBordi(QStringView testo, qsizetype inizio, qsizetype fine) {
+    while (fine > inizio) {
+        const Utf::Punto punto = Utf::puntoPrima(testo, fine);
+        if (!bordo(punto.codice) || fine - punto.unita < inizio)
+            break;
+        fine -= punto.unita;
+    }
+    return fine;
+}
+
+// The first line end, or stop, at or after pos.
+qsizetype fermata(QStringView testo, qsizetype pos, QChar stop) {
+    while (pos < testo.size() && testo[pos] != stop && !fineRiga(testo[pos]))
+        ++pos;
+    return pos;
+}
+
+// A field that starts at a word's first character: the word is
+// testo[inizio, fine), and the field goes on up to its separator.
+struct Limiti {
+    qsizetype inizio, fine, separatore;
+};
+
+Limiti limiti(QStringView testo, qsizetype pos) {
+    if (testo[pos] == u'"') {
+        // A quote left open ends with its line, so one slip costs one word.
+        const qsizetype chiusa = fermata(testo, pos + 1, u'"');
+        return {pos + 1, chiusa, fermata(testo, chiusa, u',')};
+    }
+    const qsizetype separatore = fermata(testo, pos, u',');
+    return {pos, primaDeiBordi(testo, pos, separatore), separatore};
+}
+
+// Past the separator at pos, counting the lines.
+qsizetype dopoIlSeparatore(QStringView testo, qsizetype pos, int& riga) {
+    if (pos >= testo.size())
+        return pos;
+    const QChar separatore = testo[pos++];
+    if (fineRiga(separatore))
+        ++riga;
+    if (separatore == u'\r' && pos < testo.size() && testo[pos] == u'\n')
+        ++pos;
+    return pos;
+}
+
+// How much of a word is put in composed form: composing makes a text at most
+// four times shorter (a letter and three accents become one character), so
+// this is more than the length bound needs, while a run of accents as long as
+// the file, which Qt reorders in quadratic time, costs no more than a word.
+constexpr qsizetype daComporre = 8 * (LettoreElenco::massimoCaratteri + 1);
+
+// The word without the characters that never reach a tile, composed (NFC),
+// cut to the length bound before its last whole character.
 QString pulita(QStringView campo, bool& tagliata) {
     QString parola;
-    parola.reserve(qMin(campo.size(), LettoreElenco::massimoCaratteri + 1));
-    for (const QChar c : campo) {
-        if (parola.size() > LettoreElenco::massimoCaratteri)
-            break;
-        if (!LettoreElenco::daTogliere(c))
-            parola.append(c);
+    parola.reserve(qMin(campo.size(), daComporre));
+    for (qsizetype i = 0; i < campo.size() && parola.size() < daComporre;) {
+        const Utf::Punto punto = Utf::puntoDa(campo, i);
+        if (!Invisibili::daTogliere(punto.codice))
+            parola.append(campo.sliced(i, punto.unita));
+        i += punto.unita;
     }
+    parola = parola.normalized(QString::NormalizationForm_C);
     tagliata = parola.size() > LettoreElenco::massimoCaratteri;
     if (tagliata) {
         qsizetype tenuti = LettoreElenco::massimoCaratteri;
@@ -145,42 +190,23 @@ QString pulita(QStringView campo, bool& tagliata) {
 } // namespace
 
 bool LettoreElenco::daTogliere(QChar c) {
-    const char16_t u = c.unicode();
-    if (u == u'\t')
-        return false;
-    if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
-        return true; // C0 and C1 controls
-    // Format characters: soft hyphens, zero-width ones, direction marks, and
-    // the byte-order mark where files were joined.
-    return c.category() == QChar::Other_Format || u == 0x2028 || u == 0x2029;
+    // Half of a character says nothing of the whole one.
+    return !c.isSurrogate() && Invisibili::daTogliere(c.unicode());
 }
 
 bool LettoreElenco::margine(QChar c) {
-    return c.isSpace() || daTogliere(c);
+    return !c.isSurrogate() && Invisibili::margine(c.unicode());
 }
 
 std::optional<LettoreElenco::Testo> LettoreElenco::decodifica(QByteArrayView dati, bool troncato) {
-    using Codifica = RisultatoLettura::Codifica;
-    const bool utf16Le = dati.startsWith("\xFF\xFE");
-    if (utf16Le || dati.startsWith("\xFE\xFF")) {
-        // Notepad's "Unicode": NUL bytes are part of the encoding, NUL characters are not.
-        const Codifica codifica = utf16Le ? Codifica::Utf16Le : Codifica::Utf16Be;
-        QByteArrayView corpo = dati.sliced(2);
-        if (troncato && corpo.size() % 2 != 0)
-            corpo.chop(1);
-        QStringDecoder decodificatore(utf16Le ? QStringConverter::Utf16LE
-                                              : QStringConverter::Utf16BE);
-        QString testo = decodificatore(corpo);
-        if (testo.contains(QChar(0)))
-            return std::nullopt;
-        return Testo{testo, codifica, {}};
-    }
+    if (dati.startsWith("\xFF\xFE") || dati.startsWith("\xFE\xFF"))
+        return utf16(dati, troncato);
     if (dati.contains('\0'))
         return std::nullopt;
     const QByteArrayView bom("\xEF\xBB\xBF");
     const bool conBom = dati.startsWith(bom);
     const QByteArrayView corpo = conBom ? dati.sliced(bom.size()) : dati;
-    if (utf8Valido(corpo, troncato))
+    if (Utf::valido8(corpo, troncato))
         return Testo{QString::fromUtf8(corpo), conBom ? Codifica::Utf8ConBom : Codifica::Utf8, {}};
     return perRiga(corpo, troncato, conBom);
 }
@@ -188,42 +214,19 @@ std::optional<LettoreElenco::Testo> LettoreElenco::decodifica(QByteArrayView dat
 QList<LettoreElenco::Campo> LettoreElenco::dividi(const QString& testo, int campi) {
     QList<Campo> letti;
     const QStringView tutto(testo);
-    const qsizetype lunghezza = testo.size();
     qsizetype pos = 0;
     int riga = 1;
     while (letti.size() < campi) {
         const qsizetype partenza = pos;
-        while (pos < lunghezza && bordo(testo[pos]))
-            ++pos;
-        if (pos >= lunghezza)
+        pos = dopoIBordi(tutto, pos);
+        if (pos >= tutto.size())
             break;
-        qsizetype inizio = pos;
-        qsizetype fine = pos;
-        if (testo[pos] == u'"') {
-            // A quote left open ends with its line, so one slip costs one word.
-            inizio = ++pos;
-            while (pos < lunghezza && testo[pos] != u'"' && !fineRiga(testo[pos]))
-                ++pos;
-            fine = pos;
-            while (pos < lunghezza && testo[pos] != u',' && !fineRiga(testo[pos]))
-                ++pos;
-        } else {
-            while (pos < lunghezza && testo[pos] != u',' && !fineRiga(testo[pos]))
-                ++pos;
-            fine = pos;
-            while (fine > inizio && bordo(testo[fine - 1]))
-                --fine;
-        }
+        const Limiti campo = limiti(tutto, pos);
         bool tagliata = false;
-        QString parola = pulita(tutto.sliced(inizio, fine - inizio), tagliata);
-        letti.append({tutto.sliced(partenza, pos - partenza), std::move(parola), riga, tagliata});
-        if (pos < lunghezza) {
-            const QChar separatore = testo[pos++];
-            if (fineRiga(separatore))
-                ++riga;
-            if (separatore == u'\r' && pos < lunghezza && testo[pos] == u'\n')
-                ++pos;
-        }
+        QString parola = pulita(tutto.sliced(campo.inizio, campo.fine - campo.inizio), tagliata);
+        letti.append({tutto.sliced(partenza, campo.separatore - partenza), std::move(parola), riga,
+                      tagliata});
+        pos = dopoIlSeparatore(tutto, campo.separatore, riga);
     }
     return letti;
 }
@@ -236,6 +239,7 @@ RisultatoLettura LettoreElenco::analizza(QByteArrayView dati, int campi, bool tr
         return risultato;
     }
     risultato.codifica = testo->codifica;
+    risultato.sostituiti = testo->sostituiti;
     for (const Campo& campo : dividi(testo->testo, campi)) {
         risultato.puntoEVirgola = risultato.puntoEVirgola || campo.parola.contains(u';');
         risultato.tabulazione = risultato.tabulazione || campo.parola.contains(u'\t');

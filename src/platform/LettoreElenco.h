@@ -11,14 +11,19 @@
 
 // Fields end at a comma or at a line end (LF, CR or CRLF); blanks before a field
 // are skipped and blanks after an unquoted one dropped; a field in double quotes
-// keeps its commas. A UTF-16 file with its byte-order mark is read as UTF-16,
-// valid UTF-8 (with or without BOM) as UTF-8, anything else line by line: a
-// line that is valid UTF-8 as UTF-8, the others as Windows-1252, so one line
-// added by an older editor does not garble the rest.
+// keeps its commas. A UTF-16 file with its byte-order mark is read as UTF-16
+// (each half of a character without its other half as one U+FFFD), valid
+// UTF-8 (with or without BOM) as UTF-8, anything else line by line: a line
+// that is valid UTF-8 as UTF-8, the others in the one-byte code page that
+// reads them as Italian (CodificheAntiche: Windows-1252, DOS 850 or Mac
+// Roman), so one line added by an older editor does not garble the rest.
 // What a pupil could not see never reaches a tile: every Unicode blank goes
 // from around a word, and control, format (soft hyphen, zero-width, direction,
-// byte-order mark) and line separator characters go wherever they are. Reading
-// is bounded, so a huge or binary file costs no more than a small list does.
+// byte-order mark), line separator and default-ignorable characters go
+// wherever they are (Invisibili); a word is then put in Unicode's composed
+// form (NFC), so an accent typed as a letter plus a combining mark is the same
+// one character as a precomposed one. Reading is bounded, so a huge or binary
+// file costs no more than a small list does.
 class LettoreElenco final : public Elenchi {
 public:
     static constexpr qsizetype massimoByte = 1 << 20;
@@ -36,7 +41,10 @@ public:
     struct Testo {
         QString testo;
         RisultatoLettura::Codifica codifica = RisultatoLettura::Codifica::Utf8;
-        QList<int> righeWindows1252; // with Codifica::Mista, from 1
+        // With a mixed codifica, the lines read in its one-byte code page
+        // (Windows-1252 or another), from 1.
+        QList<int> righeWindows1252;
+        int sostituiti = 0; // as in RisultatoLettura
     };
 
     // Opens regular files only, and never waits on a pipe or a device.
@@ -58,7 +66,9 @@ public:
     // How a reading ends that found trovati of the campi asked for.
     static RisultatoLettura::Esito esito(qsizetype trovati, int campi, bool troncato);
 
-    // Characters taken out of a word wherever they stand.
+    // Characters taken out of a word wherever they stand. A QChar is one
+    // UTF-16 unit: Invisibili has the same for whole code points, those beyond
+    // U+FFFF (tag characters, variation selectors 17-256) among them.
     static bool daTogliere(QChar c);
     // Characters taken off the ends of a word: blanks and those of daTogliere.
     static bool margine(QChar c);
