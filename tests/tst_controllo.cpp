@@ -163,6 +163,13 @@ void TestControllo::segnalazioni_data() {
             "sembra un titolo");
     scritto("prime due lettere uguali", "b2.txt", conRiga("b2.txt", 1, "mare\nmatita"), 1, 1,
             "Più parole cominciano con «MA»");
+    scritto("testo MS-DOS", "b1.txt", "virt\x97\nlibert\x85\n" + spedito("b1.txt"), 1, 1,
+            "È salvato come Testo MS-DOS");
+    scritto("codifica sbagliata", "c1.txt", conRiga("c1.txt", 2, "caff\xA9"), 1, 2,
+            "«CAFF©» (simboli: toglieteli)");
+    scritto(
+        "invisibile oltre U+FFFF", "c1.txt", conRiga("c1.txt", 2, "ca\xF3\xA0\x81\x81ne"), 1, 1,
+        "ha un carattere invisibile in mezzo, che il programma toglie: la tessera mostra «CANE»");
     scritto("nessuna parola", "a7.txt", "", 2, 1, "ERRORE: Non ha nessuna parola: ne servono 20");
     QByteArray colonne;
     for (const QByteArray& parola : spedito("a8.txt").trimmed().split('\n'))

@@ -32,11 +32,14 @@ constexpr std::array voci{
          u"È un documento di WordPad, non un testo semplice, e le tessere mostrano i suoi codici "
          u"(%1): salvatelo come Testo normale (in WordPad: Salva con nome, Documento di testo)"},
     Voce{Consiglio::CodificaAntica, Gravita::Avviso,
+         u"È salvato come %1, che il programma riconosce dalle lettere accentate; per andare sul "
+         u"sicuro salvatelo come UTF-8: in Blocco note, Salva con nome, Codifica UTF-8"},
+    Voce{Consiglio::CodificaSbagliata, Gravita::Avviso,
          u"È salvato come %1, e alcune tessere potrebbero non mostrare le lettere che avete "
          u"scritto: salvatelo come UTF-8: in Blocco note, Salva con nome, Codifica UTF-8"},
     Voce{Consiglio::DueCodifiche, Gravita::Avviso,
-         u"Il file mescola due codifiche: %1 in Windows-1252 (l'«ANSI» del Blocco note), il "
-         u"resto in UTF-8. L'esercizio legge ogni riga nella sua codifica, ma conviene aprire il "
+         u"Il file mescola due codifiche: %1 in %2, il resto in UTF-8. L'esercizio legge ogni riga "
+         u"nella sua codifica, ma conviene aprire il "
          u"file e salvarlo di nuovo, tutto in UTF-8"},
     Voce{Consiglio::SecondaColonna, Gravita::Avviso,
          u"Le righe %1 finiscono con un punto e virgola: il file ha una seconda colonna, come un "

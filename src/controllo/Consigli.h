@@ -18,6 +18,7 @@ enum class Consiglio {
     NessunaParola,
     DocumentoRtf,
     CodificaAntica,
+    CodificaSbagliata,
     DueCodifiche,
     SecondaColonna,
     SecondaColonnaNascosta,

@@ -118,8 +118,26 @@ std::optional<QList<LettoreElenco::Campo>> EsameElenco::leggi(const QString& per
 }
 
 void EsameElenco::codifiche(const LettoreElenco::Testo& testo) {
-    if (testo.codifica == RisultatoLettura::Codifica::Mista)
-        segnala(Consiglio::DueCodifiche, {righe(testo.righeWindows1252)});
+    using Codifica = RisultatoLettura::Codifica;
+    switch (testo.codifica) {
+    case Codifica::Mista:
+        segnala(Consiglio::DueCodifiche,
+                {righe(testo.righeAntiche), nomeCodifica(Codifica::Windows1252)});
+        break;
+    case Codifica::MistaDos850:
+        segnala(Consiglio::DueCodifiche,
+                {righe(testo.righeAntiche), QStringLiteral("testo MS-DOS")});
+        break;
+    case Codifica::MistaMacRoman:
+        segnala(Consiglio::DueCodifiche, {righe(testo.righeAntiche), QStringLiteral("testo Mac")});
+        break;
+    case Codifica::Dos850:
+    case Codifica::MacRoman:
+        segnala(Consiglio::CodificaAntica, {nomeCodifica(testo.codifica)});
+        break;
+    default:
+        break;
+    }
 }
 
 // Cells of a spreadsheet saved as text: a row of words, or a second column.
@@ -279,7 +297,7 @@ void EsameElenco::cosaMostrano(const LettoreElenco::Testo& testo, const QList<Ca
                    generi.contains(Insolito::Altro);
         });
     if (lettereStrane && testo.codifica == RisultatoLettura::Codifica::Windows1252)
-        segnala(Consiglio::CodificaAntica, {nomeCodifica(testo.codifica)});
+        segnala(Consiglio::CodificaSbagliata, {nomeCodifica(testo.codifica)});
 }
 
 // A first line of several words, or one ending in a colon, above single words.

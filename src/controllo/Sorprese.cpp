@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllo/Sorprese.h"
 
+#include "platform/Invisibili.h"
+
 #include <optional>
 
 namespace {
@@ -19,8 +21,16 @@ bool apostrofoTipografico(char16_t u) {
     return u == 0x2018 || u == 0x2019;
 }
 
-std::optional<Sorpresa> sorpresa(QChar c) {
+std::optional<Sorpresa> sorpresa(QStringView testo, qsizetype i) {
+    const QChar c = testo[i];
     const char16_t u = c.unicode();
+    // A character beyond U+FFFF is judged whole at its first half.
+    if (c.isLowSurrogate())
+        return std::nullopt;
+    if (c.isHighSurrogate() && i + 1 < testo.size() && testo[i + 1].isLowSurrogate())
+        return Invisibili::daTogliere(QChar::surrogateToUcs4(c, testo[i + 1]))
+                   ? std::optional(Sorpresa::Invisibile)
+                   : std::nullopt;
     if (u == u' ' || u == u'\t')
         return std::nullopt;
     if (u == 0x2028 || u == 0x2029)
@@ -46,7 +56,7 @@ bool blankNormale(QChar c) {
 std::pair<qsizetype, qsizetype> lettere(QStringView grezzo) {
     qsizetype primo = -1, ultimo = -1;
     for (qsizetype i = 0; i < grezzo.size(); ++i) {
-        const std::optional<Sorpresa> tipo = sorpresa(grezzo[i]);
+        const std::optional<Sorpresa> tipo = sorpresa(grezzo, i);
         if (blankNormale(grezzo[i]) || (tipo && tipo != Sorpresa::Tipografico))
             continue;
         if (primo < 0)
@@ -99,7 +109,7 @@ QList<Segnalazione> nelCampo(int numero, const Campo& campo, const QString& tess
     const auto [primo, ultimo] = lettere(grezzo);
     QList<Sorpresa> dette;
     for (qsizetype i = 0; i < grezzo.size(); ++i) {
-        const std::optional<Sorpresa> tipo = sorpresa(grezzo[i]);
+        const std::optional<Sorpresa> tipo = sorpresa(grezzo, i);
         if (!tipo || dette.contains(*tipo))
             continue;
         dette.append(*tipo);

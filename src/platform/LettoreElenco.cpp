@@ -69,13 +69,13 @@ LettoreElenco::Testo perRiga(QByteArrayView dati, bool troncato, bool bom) {
                       });
             letto.testo += QString::fromUtf8(linea);
         } else {
-            letto.righeWindows1252.append(riga);
+            letto.righeAntiche.append(riga);
             letto.testo += CodificheAntiche::decodifica(linea, pagina);
         }
     });
     letto.codifica = codificaAntica(pagina, conUtf8);
     if (!conUtf8)
-        letto.righeWindows1252.clear();
+        letto.righeAntiche.clear();
     return letto;
 }
 

@@ -43,7 +43,7 @@ public:
         RisultatoLettura::Codifica codifica = RisultatoLettura::Codifica::Utf8;
         // With a mixed codifica, the lines read in its one-byte code page
         // (Windows-1252 or another), from 1.
-        QList<int> righeWindows1252;
+        QList<int> righeAntiche;
         int sostituiti = 0; // as in RisultatoLettura
     };
 
