@@ -159,6 +159,8 @@ void TestControllo::segnalazioni_data() {
             "tessere mostrano solo la prima");
     scritto("colonne con tabulazione", "b4.txt", ogniRiga("b4.txt", "", "\tcibo"), 1, 1,
             "hanno due colonne separate da una tabulazione");
+    scritto("colonne con la virgola", "c3.txt", ogniRiga("c3.txt", "", ",cibo"), 1, 15,
+            "hanno due colonne separate da una virgola");
     scritto("titolo", "a11.txt", "Le parole della classe terza:\n" + spedito("a11.txt"), 1, 1,
             "sembra un titolo");
     scritto("prime due lettere uguali", "b2.txt", conRiga("b2.txt", 1, "mare\nmatita"), 1, 1,

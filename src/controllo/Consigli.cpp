@@ -52,6 +52,10 @@ constexpr std::array voci{
     Voce{Consiglio::DueColonne, Gravita::Avviso,
          u"Le righe %1 hanno due colonne separate da %2, come un foglio di calcolo con qualcosa "
          u"nella colonna B, e le tessere le mostrano insieme (%3). Salvate solo la colonna A"},
+    Voce{Consiglio::ColonneConVirgola, Gravita::Avviso,
+         u"Le righe %1 hanno due colonne separate da una virgola, come un foglio di calcolo "
+         u"salvato in CSV con qualcosa nella colonna B, e ogni parola della seconda colonna "
+         u"diventa una tessera (%2). Salvate solo la colonna A"},
     Voce{Consiglio::PuntoEVirgola, Gravita::Avviso,
          u"%1 le parole sembrano separate da punto e virgola, come in un file salvato da un "
          u"foglio di calcolo: separatele con una virgola o mettetene una per riga"},

@@ -23,6 +23,7 @@ enum class Consiglio {
     SecondaColonna,
     SecondaColonnaNascosta,
     DueColonne,
+    ColonneConVirgola,
     PuntoEVirgola,
     Tabulazioni,
     // One word: "%1, %2, ..." for the word and its text as written

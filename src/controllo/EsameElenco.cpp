@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
 #include <climits>
@@ -146,6 +147,7 @@ void EsameElenco::separatori(const QList<Campo>& campi) {
         return; // WordPad's header holds semicolons, told of as a document
     puntiEVirgola(campi);
     tabulazioni(campi);
+    virgole(campi);
 }
 
 void EsameElenco::puntiEVirgola(const QList<Campo>& campi) {
@@ -199,6 +201,24 @@ void EsameElenco::tabulazioni(const QList<Campo>& campi) {
                 {numeri(conTab), QStringLiteral("una tabulazione"), citata(prima)});
     else if (!conTab.isEmpty())
         segnala(Consiglio::Tabulazioni, {alleRighe(conTab)});
+}
+
+// A CSV file with a second column: two words on every line, the second
+// repeating (a category), each of them a tile.
+void EsameElenco::virgole(const QList<Campo>& campi) {
+    QMap<int, QStringList> perRiga;
+    for (const Campo& campo : campi)
+        perRiga[campo.riga].append(tessera(campo.parola));
+    QStringList seconde;
+    for (const QStringList& riga : std::as_const(perRiga)) {
+        if (riga.size() != 2 || riga.contains(QString()))
+            return;
+        seconde.append(riga.back());
+    }
+    if (perRiga.size() < 3 ||
+        QSet<QString>(seconde.begin(), seconde.end()).size() == seconde.size())
+        return;
+    segnala(Consiglio::ColonneConVirgola, {numeri(perRiga.keys()), citata(seconde.front())});
 }
 
 void EsameElenco::virgolette(int numero, const Campo& campo) {

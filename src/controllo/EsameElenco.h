@@ -40,6 +40,7 @@ private:
     void separatori(const QList<Campo>& campi);
     void puntiEVirgola(const QList<Campo>& campi);
     void tabulazioni(const QList<Campo>& campi);
+    void virgole(const QList<Campo>& campi);
     void virgolette(int numero, const Campo& campo);
     void vuoteEDoppie(const QList<Campo>& campi);
     void iniziali(const QList<Campo>& campi);
