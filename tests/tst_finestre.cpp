@@ -18,7 +18,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +56,8 @@ private slots:
     void menuDellEsercizio();
     void ordineDiTabulazione();
     void giocoColMouse();
+    void ascolto_data();
+    void ascolto();
     void viaggio();
     void chiusuraDallaCornice();
     void figure_data();
@@ -237,6 +241,95 @@ void TestFinestre::ordineDiTabulazione() {
         w = w->nextInFocusChain();
     } while (w != ProgrammaFinto::controllo("BtParole_0") && ordine.size() < 100);
     QCOMPARE(ordine, atteso);
+}
+
+enum class Gesto { Destro, DestroSullaCasella, TastoMenu, MaiuscF10, Tenuta, Tocco, ClicLento };
+
+void TestFinestre::ascolto_data() {
+    QTest::addColumn<Finestra>("finestra");
+    QTest::addColumn<bool>("immediato");
+    QTest::addColumn<Gesto>("gesto");
+    QTest::addColumn<bool>("ascoltata");
+    QTest::addColumn<bool>("piazzata");
+    const auto riga = [](const char* nome, Finestra finestra, bool immediato, Gesto gesto,
+                         bool ascoltata, bool piazzata) {
+        QTest::newRow(nome) << finestra << immediato << gesto << ascoltata << piazzata;
+    };
+    riga("clic destro, lettere", Finestra::FormOrdina, false, Gesto::Destro, true, false);
+    riga("clic destro, immediato", Finestra::FormOrdina1, true, Gesto::Destro, true, false);
+    riga("clic destro sulla casella", Finestra::FormOrdina2, false, Gesto::DestroSullaCasella, true,
+         true);
+    riga("tasto menu", Finestra::FormOrdina3, false, Gesto::TastoMenu, true, false);
+    riga("Maiusc+F10", Finestra::FormOrdina, true, Gesto::MaiuscF10, true, false);
+    riga("dito tenuto", Finestra::FormOrdina1, false, Gesto::Tenuta, true, false);
+    riga("dito tenuto, immediato", Finestra::FormOrdina, true, Gesto::Tenuta, true, false);
+    riga("tocco breve", Finestra::FormOrdina1, false, Gesto::Tocco, false, true);
+    riga("clic lento col mouse", Finestra::FormOrdina2, false, Gesto::ClicLento, false, true);
+}
+
+// Every way of asking to hear a tile reads it, once, and leaves it where it
+// was; the touch that is not held, and the mouse however slow, still place it.
+void TestFinestre::ascolto() {
+    QFETCH(Finestra, finestra);
+    QFETCH(bool, immediato);
+    QFETCH(Gesto, gesto);
+    QFETCH(bool, ascoltata);
+    QFETCH(bool, piazzata);
+    ProgrammaFinto p;
+    p.modulo.Mostra(finestra);
+    if (immediato)
+        ProgrammaFinto::menu("mnuImmediato");
+    auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    auto* casella = ProgrammaFinto::controllo<QLabel>("Label3_0");
+    const QString parola = tessera->text();
+    const QPoint centro = tessera->rect().center();
+    const int tenuta = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    QPointingDevice* dito = QTest::createTouchDevice();
+    // Through the window, as the system sends it: Qt makes the context menu
+    // request of a right click there.
+    const auto destro = [](QWidget* controllo) {
+        QWindow* finestra = controllo->window()->windowHandle();
+        QTest::mouseClick(finestra, Qt::RightButton, {},
+                          controllo->mapTo(controllo->window(), controllo->rect().center()));
+    };
+    switch (gesto) {
+    case Gesto::Destro:
+        destro(tessera);
+        break;
+    case Gesto::DestroSullaCasella:
+        QTest::mouseClick(tessera, Qt::LeftButton);
+        destro(casella);
+        break;
+    case Gesto::TastoMenu:
+        tessera->setFocus();
+        QTest::keyClick(tessera, Qt::Key_Menu);
+        break;
+    case Gesto::MaiuscF10:
+        tessera->setFocus();
+        QTest::keyClick(tessera, Qt::Key_F10, Qt::ShiftModifier);
+        break;
+    case Gesto::Tenuta:
+    case Gesto::Tocco:
+        QTest::touchEvent(tessera, dito).press(0, centro, tessera);
+        QTest::qWait(gesto == Gesto::Tenuta ? tenuta + 200 : 50);
+        QTest::touchEvent(tessera, dito).release(0, centro, tessera);
+        break;
+    case Gesto::ClicLento:
+        QTest::mousePress(tessera, Qt::LeftButton);
+        QTest::qWait(tenuta + 200);
+        QTest::mouseRelease(tessera, Qt::LeftButton);
+        break;
+    }
+    QCoreApplication::processEvents();
+    const QString detta = finestra == Finestra::FormOrdina ? parola.toLower() : parola;
+    QCOMPARE(p.voce.detti, ascoltata ? QStringList{detta} : QStringList());
+    QCOMPARE(tessera->isEnabled(), !piazzata);
+    QCOMPARE(casella->text(), piazzata ? parola : QString());
+    if (!piazzata) {
+        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaEsatti")->text(), "0");
+        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), "0");
+        QVERIFY(p.riproduttore.suonati.isEmpty());
+    }
 }
 
 void TestFinestre::giocoColMouse() {

@@ -13,6 +13,7 @@ const std::array<Variante, 4>& tutti() {
     static const std::array<Variante, 4> varianti{{
         {{
              .vociIncorporate = alfabetoItaliano(),
+             .nomiIncorporati = nomiLettereItaliane(),
              .voci = 21,
              .caselle = 21,
              .contaApertura = 21,
