@@ -9,6 +9,7 @@
 #include "platform/RigaDiComando.h"
 #include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
+#include "platform/VoceDiSistema.h"
 #include "variants/Esercizi.h"
 
 #include <QApplication>
@@ -119,6 +120,6 @@ int main(int argc, char* argv[]) {
     if (finestra)
         RigaDiComando::scriviErrore(u"Nessuno schermo grafico: il rapporto segue qui.\n");
     const Rapporto rapporto = ControlloElenchi::controlla(cartella, originali);
-    RigaDiComando::scrivi(rapporto.testo());
+    RigaDiComando::scrivi(rapporto.testo() + rigaVoceItaliana(propria.value_or(QString())) + u'\n');
     return rapporto.codiceUscita();
 }
