@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -243,7 +244,16 @@ void TestFinestre::ordineDiTabulazione() {
     QCOMPARE(ordine, atteso);
 }
 
-enum class Gesto { Destro, DestroSullaCasella, TastoMenu, MaiuscF10, Tenuta, Tocco, ClicLento };
+enum class Gesto {
+    Destro,
+    DestroSullaCasella,
+    TastoMenu,
+    TastoMenuColSistema, // followed by the system's own request, as on X11
+    MaiuscF10,
+    Tenuta,
+    Tocco,
+    ClicLento
+};
 
 void TestFinestre::ascolto_data() {
     QTest::addColumn<Finestra>("finestra");
@@ -260,6 +270,8 @@ void TestFinestre::ascolto_data() {
     riga("clic destro sulla casella", Finestra::FormOrdina2, false, Gesto::DestroSullaCasella, true,
          true);
     riga("tasto menu", Finestra::FormOrdina3, false, Gesto::TastoMenu, true, false);
+    riga("tasto menu, e il sistema chiede anche lui", Finestra::FormOrdina1, false,
+         Gesto::TastoMenuColSistema, true, false);
     riga("Maiusc+F10", Finestra::FormOrdina, true, Gesto::MaiuscF10, true, false);
     riga("dito tenuto", Finestra::FormOrdina1, false, Gesto::Tenuta, true, false);
     riga("dito tenuto, immediato", Finestra::FormOrdina, true, Gesto::Tenuta, true, false);
@@ -304,6 +316,14 @@ void TestFinestre::ascolto() {
         tessera->setFocus();
         QTest::keyClick(tessera, Qt::Key_Menu);
         break;
+    case Gesto::TastoMenuColSistema: {
+        tessera->setFocus();
+        QTest::keyClick(tessera, Qt::Key_Menu);
+        QContextMenuEvent richiesta(QContextMenuEvent::Keyboard, centro,
+                                    tessera->mapToGlobal(centro));
+        QApplication::sendEvent(tessera, &richiesta);
+        break;
+    }
     case Gesto::MaiuscF10:
         tessera->setFocus();
         QTest::keyClick(tessera, Qt::Key_F10, Qt::ShiftModifier);

@@ -2,6 +2,7 @@
 #include "screens/GestoAscolto.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,11 +42,16 @@ bool GestoAscolto::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* controllo = qobject_cast<QWidget*>(oggetto);
     switch (evento->type()) {
     case QEvent::ContextMenu:
-        ascolta_(controllo);
+        // The system may follow the key with its own request: one is enough.
+        if (static_cast<QContextMenuEvent*>(evento)->reason() != QContextMenuEvent::Keyboard ||
+            !tasto_.isValid() || tasto_.elapsed() > 500)
+            ascolta_(controllo);
+        tasto_.invalidate();
         return true;
     case QEvent::KeyPress:
         if (!tastoMenu(*static_cast<QKeyEvent*>(evento)))
             return false;
+        tasto_.start();
         ascolta_(controllo);
         return true;
     case QEvent::MouseButtonPress: {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -30,4 +31,5 @@ private:
     QPointer<QWidget> premuto_; // touched, not yet held long enough
     QPoint dove_;
     bool tenuto_ = false; // held: the rest of this touch is the gesture's
+    QElapsedTimer tasto_; // since the menu key or Shift+F10 asked
 };
