@@ -14,15 +14,11 @@ namespace {
 
 std::unique_ptr<MotoreVoce> creaMotore(const QString& modulo) {
     // Never unloaded: the engine's library may keep threads of its own.
-    auto* libreria = new QLibrary(modulo);
-    libreria->setLoadHints(QLibrary::PreventUnloadHint);
+    QLibrary libreria(modulo);
+    libreria.setLoadHints(QLibrary::PreventUnloadHint);
     const auto fabbrica =
-        reinterpret_cast<FabbricaMotoreVoce>(libreria->resolve(nomeFabbricaMotoreVoce));
-    if (!fabbrica) {
-        delete libreria;
-        return nullptr;
-    }
-    return std::unique_ptr<MotoreVoce>(fabbrica());
+        reinterpret_cast<FabbricaMotoreVoce>(libreria.resolve(nomeFabbricaMotoreVoce));
+    return std::unique_ptr<MotoreVoce>(fabbrica ? fabbrica() : nullptr);
 }
 
 } // namespace
