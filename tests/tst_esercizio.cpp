@@ -88,8 +88,6 @@ private slots:
     void elencoDifettoso();
     void elencoDifettosoDuranteIlGioco();
     void lettere();
-    void ascolto_data();
-    void ascolto();
     void esci();
 };
 
@@ -493,59 +491,6 @@ void TestEsercizio::lettere() {
     banco.clic("B");
     QCOMPARE(banco.stato().coloreSfondo, 0xFF0000); // a new colour for the new turn
     QCOMPARE(banco.guscio.condivisi.NumeroEsatti, 2);
-}
-
-void TestEsercizio::ascolto_data() {
-    QTest::addColumn<int>("esercizio"); // in Esercizi::tutti()
-    QTest::addColumn<bool>("immediato");
-    QTest::addColumn<bool>("casella"); // the slot k, once the first tile is placed
-    QTest::addColumn<int>("k");
-    QTest::addColumn<QStringList>("detti");
-    // Every draw 0: the letters are dealt A to Z, the words in list order.
-    QTest::newRow("lettera A") << 0 << false << false << 0 << QStringList{"a"};
-    QTest::newRow("lettera H") << 0 << true << false << 7 << QStringList{"acca"};
-    QTest::newRow("lettera Q") << 0 << false << false << 14 << QStringList{"cu"};
-    QTest::newRow("lettera Z") << 0 << true << false << 20 << QStringList{"zeta"};
-    QTest::newRow("lettera in casella") << 0 << true << true << 0 << QStringList{"a"};
-    QTest::newRow("parola") << 1 << false << false << 2 << QStringList{"W1C3"};
-    QTest::newRow("parola in casella") << 2 << false << true << 0 << QStringList{"W1A1"};
-    QTest::newRow("parola in casella, immediato") << 3 << true << true << 0 << QStringList{"W1A1"};
-    QTest::newRow("casella vuota") << 1 << false << true << 1 << QStringList();
-    QTest::newRow("oltre le tessere in gioco") << 1 << false << false << 20 << QStringList();
-    QTest::newRow("negativa") << 1 << false << true << -1 << QStringList();
-}
-
-// Hearing a tile asks the shell for its words, or the letter's name, and
-// changes nothing the pupil sees or scores.
-void TestEsercizio::ascolto() {
-    QFETCH(int, esercizio);
-    QFETCH(bool, immediato);
-    QFETCH(bool, casella);
-    QFETCH(int, k);
-    QFETCH(QStringList, detti);
-    Banco banco(Esercizi::tutti()[esercizio].impostazioni);
-    QVERIFY(banco.esercizio->Form_Load());
-    if (immediato)
-        banco.esercizio->mnuImmediato_Click();
-    if (casella)
-        banco.esercizio->BtParole_Click(0);
-    const QStringList tessere = banco.tessere();
-    const QStringList caselle = banco.caselle();
-    const QStringList registro = banco.guscio.registro;
-    const ValoriCondivisi valori = banco.guscio.condivisi;
-    if (casella)
-        banco.esercizio->Label3_Ascolta(k);
-    else
-        banco.esercizio->BtParole_Ascolta(k);
-    QStringList attesi = registro;
-    for (const QString& detto : detti)
-        attesi << QStringLiteral("Pronuncia ") + detto;
-    QCOMPARE(banco.guscio.registro, attesi);
-    QCOMPARE(banco.tessere(), tessere);
-    QCOMPARE(banco.caselle(), caselle);
-    QCOMPARE(banco.paroleOrdinate(), qint16(casella ? 1 : 0));
-    QCOMPARE(banco.guscio.condivisi.NumeroEsatti, valori.NumeroEsatti);
-    QCOMPARE(banco.guscio.condivisi.NumeroErrati, valori.NumeroErrati);
 }
 
 void TestEsercizio::esci() {
