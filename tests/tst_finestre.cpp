@@ -299,7 +299,7 @@ void TestFinestre::ascolto() {
     QWidget* bersaglio = ProgrammaFinto::controllo(nome);
     const QPoint centro = bersaglio->rect().center();
     const int tenuta = QGuiApplication::styleHints()->mousePressAndHoldInterval();
-    QPointingDevice* dito = QTest::createTouchDevice();
+    static QPointingDevice* const dito = QTest::createTouchDevice(); // Qt keeps it
     bersaglio->setFocus();
     switch (gesto) {
     case Gesto::Destro: // through the window, where Qt makes the context menu request

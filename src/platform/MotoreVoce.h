@@ -11,8 +11,8 @@ public:
     virtual ~MotoreVoce() = default;
     // Whether an Italian voice was found; without one nothing is ever said.
     virtual bool italiano() const = 0;
-    // Cuts what is being said and says this plain text, if any; false when
-    // the speech service is gone.
+    // Cuts what is being said and says this plain text, if any; false
+    // without a voice.
     virtual bool di(const QString& testo) = 0;
 };
 

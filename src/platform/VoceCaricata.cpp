@@ -21,6 +21,13 @@ std::unique_ptr<MotoreVoce> creaMotore(const QString& modulo) {
     return std::unique_ptr<MotoreVoce>(fabbrica ? fabbrica() : nullptr);
 }
 
+// A thread stuck on a service that never answered stays to the end of the
+// run, as the service's library it waits in does.
+void lasciaIndietro(QThread* thread) {
+    static auto* const lasciati = new QList<QThread*>;
+    lasciati->append(thread);
+}
+
 } // namespace
 
 struct VoceCaricata::Filo {
@@ -93,6 +100,8 @@ VoceCaricata::~VoceCaricata() {
         Qt::QueuedConnection);
     if (thread->wait(1000))
         delete thread;
+    else
+        lasciaIndietro(thread);
 }
 
 void VoceCaricata::prepara() {

@@ -24,9 +24,9 @@ std::optional<QLocale> linguaItaliana(const QTextToSpeech& voce) {
 
 MotoreQt::MotoreQt() {
     for (const QString& motore : QTextToSpeech::availableEngines()) {
+        // Its state may read as an error only because the system's own
+        // language has no voice: what counts is an Italian one.
         auto voce = std::make_unique<QTextToSpeech>(motore);
-        if (voce->state() == QTextToSpeech::Error)
-            continue;
         const std::optional<QLocale> lingua = linguaItaliana(*voce);
         if (!lingua)
             continue;
@@ -41,7 +41,7 @@ MotoreQt::MotoreQt() {
 MotoreQt::~MotoreQt() = default;
 
 bool MotoreQt::di(const QString& testo) {
-    if (!voce_ || voce_->state() == QTextToSpeech::Error)
+    if (!voce_)
         return false;
     voce_->stop(QTextToSpeech::BoundaryHint::Immediate);
     if (!testo.isEmpty())
