@@ -48,6 +48,7 @@ private slots:
     void clicDestro(); // last: it leaves the service stopped
 
 private:
+    void configura(QProcessEnvironment& ambiente);
     bool ascolta(); // skips, with the reason, where nothing can be heard
     void silenzio();
 
@@ -84,27 +85,7 @@ void TestVoce::initTestCase() {
                       << "module-native-protocol-unix auth-anonymous=1 socket=" + presa);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(presa), 10000);
     ambiente.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + presa);
-    // The service's own configuration: espeak-ng, Italian, through that server.
-    QDir(cartella_.path()).mkdir(QStringLiteral("sd"));
-    QFile configurazione(cartella_.filePath(QStringLiteral("sd/speechd.conf")));
-    QVERIFY(configurazione.open(QIODevice::WriteOnly));
-    configurazione.write("AudioOutputMethod \"pulse\"\nDefaultModule espeak-ng\n"
-                         "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n");
-    configurazione.close();
-    // espeak-ng's Italian alone: its whole list of voices takes libspeechd
-    // minutes to read under the sanitizers.
-    const QStringList dati = QDir(QStringLiteral("/usr/lib")).entryList({"*"}, QDir::Dirs);
-    for (const QString& da : dati + QStringList{"../share"}) {
-        const QString origine = "/usr/lib/" + da + "/espeak-ng-data/";
-        if (!QFile::exists(origine + "lang/roa/it"))
-            continue;
-        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("espeak/lang/roa")));
-        for (const QString& file :
-             parole("phontab phonindex phondata intonations it_dict lang/roa/it"))
-            QVERIFY(QFile::link(origine + file, cartella_.filePath("espeak/" + file)));
-        ambiente.insert(QStringLiteral("ESPEAK_DATA_PATH"), cartella_.filePath("espeak"));
-        break;
-    }
+    configura(ambiente);
     servizio_.setProcessEnvironment(ambiente);
     servizio_.start(programmi[2], parole("-s -t 0 -c unix_socket -S")
                                       << servizio << "-C" << cartella_.filePath("sd") << "-L"
@@ -126,6 +107,29 @@ void TestVoce::initTestCase() {
     QVERIFY(orecchio_.waitForStarted());
     voce_ = creaVoceDiSistema(modulo, [this] { ++bip_; });
     voce_->prepara();
+}
+
+// The speech service's own configuration: espeak-ng's Italian alone (its whole
+// list of voices takes libspeechd minutes to read under the sanitizers).
+void TestVoce::configura(QProcessEnvironment& ambiente) {
+    QDir(cartella_.path()).mkdir(QStringLiteral("sd"));
+    QFile configurazione(cartella_.filePath(QStringLiteral("sd/speechd.conf")));
+    QVERIFY(configurazione.open(QIODevice::WriteOnly));
+    configurazione.write("AudioOutputMethod \"pulse\"\nDefaultModule espeak-ng\n"
+                         "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n");
+    configurazione.close();
+    const QStringList dati = QDir(QStringLiteral("/usr/lib")).entryList({"*"}, QDir::Dirs);
+    for (const QString& da : dati + QStringList{"../share"}) {
+        const QString origine = "/usr/lib/" + da + "/espeak-ng-data/";
+        if (!QFile::exists(origine + "lang/roa/it"))
+            continue;
+        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("espeak/lang/roa")));
+        for (const QString& file :
+             parole("phontab phonindex phondata intonations it_dict lang/roa/it"))
+            QVERIFY(QFile::link(origine + file, cartella_.filePath("espeak/" + file)));
+        ambiente.insert(QStringLiteral("ESPEAK_DATA_PATH"), cartella_.filePath("espeak"));
+        break;
+    }
 }
 
 // The service first, so that nothing waits on it stopped.
