@@ -76,7 +76,8 @@ case "$modo" in
 run) exec ./build/sequenzio ;;
 test) cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
 test-asan)
-    # A leak fails a test as well; nothing is suppressed.
+    # A leak fails a test as well; only the speech client library's own are
+    # suppressed, where a test reaches it (tests/voce.supp).
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     cd build-asan && exec ctest --output-on-failure -j"$(nproc)"

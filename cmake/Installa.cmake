@@ -62,6 +62,10 @@ add_custom_target(sequenzio_icone ALL DEPENDS ${icone})
 # The list checker stands beside the program, so it reads the same testi; the
 # whiteboard start, so it starts that very program.
 install(TARGETS sequenzio sequenzio-elenchi sequenzio-lim RUNTIME DESTINATION ${SEQUENZIO_CARTELLA})
+# The voice's module, which the program opens from its own folder.
+if(TARGET sequenzio_voce_qt)
+    install(TARGETS sequenzio_voce_qt LIBRARY DESTINATION ${SEQUENZIO_CARTELLA})
+endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/suoni DESTINATION ${SEQUENZIO_CARTELLA})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/testi DESTINATION ${SEQUENZIO_ELENCHI})
 set(SEQUENZIO_ORIGINALI ${CMAKE_INSTALL_DATADIR}/sequenzio/testi-originali)

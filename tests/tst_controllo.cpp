@@ -280,6 +280,11 @@ void TestControllo::programma_data() {
         << QString() << QStringList{QStringLiteral("/nessuna/cartella")} << QStringList() << 2
         << "31 elenchi controllati: 32 errori, nessun avviso. Correggete gli errori: l'esercizio "
            "non può usare quegli elenchi, o i bambini non possono leggerli.\n";
+    // No speech service to reach: the last line says what to install.
+    QTest::newRow("senza voce italiana")
+        << QString() << QStringList{testi}
+        << QStringList{QStringLiteral("SPEECHD_ADDRESS=unix_socket:/nessuna/presa")} << 0
+        << "tutto a posto.\nLettura ad alta voce: questo computer non ha una voce italiana";
     // A folder name must not drive the terminal nor fake a line of the report.
     QTest::newRow("cartella con sequenze di escape")
         << QString() << QStringList{QStringLiteral("/nessuna/\x1b]0;titolo\a\ncartella")}

@@ -16,11 +16,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -96,6 +99,8 @@ private slots:
     void menuDellEsercizio();
     void ordineDiTabulazione();
     void giocoColMouse();
+    void ascolto_data();
+    void ascolto();
     void viaggio();
     void chiusuraDallaCornice();
     void figure_data();
@@ -248,6 +253,103 @@ void TestFinestre::ordineDiTabulazione() {
         w = w->nextInFocusChain();
     } while (w != ProgrammaFinto::elemento("BtParole_0") && ordine.size() < 100);
     QCOMPARE(ordine, atteso);
+}
+
+enum class Gesto { Destro, TastoMenu, TastoMenuColSistema, MaiuscF10, Tenuta, Tocco, ClicLento };
+
+void TestFinestre::ascolto_data() {
+    QTest::addColumn<Finestra>("finestra");
+    QTest::addColumn<bool>("immediato");
+    QTest::addColumn<Gesto>("gesto");
+    QTest::addColumn<QString>("nome");      // asked about; a slot once the first tile is placed
+    QTest::addColumn<QStringList>("detti"); // "=": the first tile's word
+    const Finestra lettere = Finestra::FormOrdina;
+    const Finestra parole = Finestra::FormOrdina1;
+    const QStringList prima{"="};
+    // With no draws scripted the letters are dealt A to Z: tile 7 is H.
+    QTest::newRow("clic destro") << lettere << false << Gesto::Destro << "BtParole_7"
+                                 << QStringList{"acca"};
+    QTest::newRow("clic destro, immediato")
+        << parole << true << Gesto::Destro << "BtParole_0" << prima;
+    QTest::newRow("casella piena")
+        << Finestra::FormOrdina2 << false << Gesto::Destro << "Label3_0" << prima;
+    QTest::newRow("casella vuota")
+        << parole << false << Gesto::Destro << "Label3_1" << QStringList();
+    QTest::newRow("tasto menu") << lettere << false << Gesto::TastoMenu << "BtParole_14"
+                                << QStringList{"cu"};
+    QTest::newRow("tasto menu, e il sistema chiede anche lui")
+        << Finestra::FormOrdina3 << false << Gesto::TastoMenuColSistema << "BtParole_0" << prima;
+    QTest::newRow("Maiusc+F10") << lettere << true << Gesto::MaiuscF10 << "BtParole_20"
+                                << QStringList{"zeta"};
+    QTest::newRow("dito tenuto") << parole << false << Gesto::Tenuta << "BtParole_0" << prima;
+    QTest::newRow("dito tenuto, immediato")
+        << lettere << true << Gesto::Tenuta << "BtParole_0" << QStringList{"a"};
+    QTest::newRow("tocco breve") << parole << false << Gesto::Tocco << "BtParole_0"
+                                 << QStringList();
+    QTest::newRow("clic lento col mouse")
+        << parole << false << Gesto::ClicLento << "BtParole_0" << QStringList();
+}
+
+// Every way of asking to hear a tile or a slot reads it once and leaves it
+// where it was; a touch not held, and the mouse however slow, still place it.
+void TestFinestre::ascolto() {
+    QFETCH(Finestra, finestra);
+    QFETCH(bool, immediato);
+    QFETCH(Gesto, gesto);
+    QFETCH(QString, nome);
+    QFETCH(QStringList, detti);
+    ProgrammaFinto p;
+    p.modulo.Mostra(finestra);
+    if (immediato)
+        ProgrammaFinto::menu("mnuImmediato");
+    auto* prima = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    const QString parola = prima->text();
+    const bool casella = nome.startsWith("Label3");
+    if (casella)
+        QTest::mouseClick(prima, Qt::LeftButton);
+    QWidget* bersaglio = ProgrammaFinto::controllo(nome);
+    const QPoint centro = bersaglio->rect().center();
+    const int tenuta = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    static QPointingDevice* const dito = QTest::createTouchDevice(); // Qt keeps it
+    bersaglio->setFocus();
+    switch (gesto) {
+    case Gesto::Destro: // through the window, where Qt makes the context menu request
+        QTest::mouseClick(bersaglio->window()->windowHandle(), Qt::RightButton, {},
+                          bersaglio->mapTo(bersaglio->window(), centro));
+        break;
+    case Gesto::TastoMenu:
+    case Gesto::TastoMenuColSistema: {
+        QTest::keyClick(bersaglio, Qt::Key_Menu);
+        QContextMenuEvent richiesta(QContextMenuEvent::Keyboard, centro,
+                                    bersaglio->mapToGlobal(centro));
+        if (gesto == Gesto::TastoMenuColSistema) // as X11 does
+            QApplication::sendEvent(bersaglio, &richiesta);
+        break;
+    }
+    case Gesto::MaiuscF10:
+        QTest::keyClick(bersaglio, Qt::Key_F10, Qt::ShiftModifier);
+        break;
+    case Gesto::Tenuta:
+    case Gesto::Tocco:
+        QTest::touchEvent(bersaglio, dito).press(0, centro, bersaglio);
+        QTest::qWait(gesto == Gesto::Tenuta ? tenuta + 200 : 50);
+        QTest::touchEvent(bersaglio, dito).release(0, centro, bersaglio);
+        break;
+    case Gesto::ClicLento:
+        QTest::mousePress(bersaglio, Qt::LeftButton);
+        QTest::qWait(tenuta + 200);
+        QTest::mouseRelease(bersaglio, Qt::LeftButton);
+        break;
+    }
+    QCOMPARE(p.voce.detti, detti.replaceInStrings("=", parola));
+    const bool piazzata = casella || gesto == Gesto::Tocco || gesto == Gesto::ClicLento;
+    QCOMPARE(prima->isEnabled(), !piazzata);
+    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), piazzata ? parola : QString());
+    if (!piazzata) {
+        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaEsatti")->text(), "0");
+        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), "0");
+        QVERIFY(p.riproduttore.suonati.isEmpty());
+    }
 }
 
 void TestFinestre::giocoColMouse() {

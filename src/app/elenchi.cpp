@@ -9,6 +9,7 @@
 #include "platform/RigaDiComando.h"
 #include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
+#include "platform/VoceDiSistema.h"
 #include "variants/Esercizi.h"
 
 #include <QApplication>
@@ -139,6 +140,7 @@ int main(int argc, char* argv[]) {
     if (finestra)
         RigaDiComando::scriviErrore(u"Nessuno schermo grafico: il rapporto segue qui.\n");
     const Rapporto rapporto = ControlloElenchi::controlla(richiesta.cartella, richiesta.originali);
-    RigaDiComando::scrivi(rapporto.testo());
+    RigaDiComando::scrivi(rapporto.testo() +
+                          rigaVoceItaliana(cartellaProgramma().value_or(QString())) + u'\n');
     return rapporto.codiceUscita();
 }

@@ -6,6 +6,7 @@
 #include "platform/RiproduttoreDiSistema.h"
 #include "platform/SenzaBus.h"
 #include "platform/TraduzioneItaliana.h"
+#include "platform/VoceDiSistema.h"
 #include "platform/qt/AvvisiQt.h"
 #include "screens/FabbricaFinestre.h"
 #include "screens/StileTastiera.h"
@@ -50,11 +51,13 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<Riproduttore> riproduttore =
         creaRiproduttoreDiSistema([] { QApplication::beep(); });
     ModuloColoriSuoni coloriSuoni(casuale, *riproduttore, cartella);
+    const std::unique_ptr<Voce> voce = creaVoceDiSistema(cartella, [] { QApplication::beep(); });
     FabbricaFinestre fabbrica(casuale, avvisi, elenchi, cartella);
     Modulo1 modulo({
         .casuale = casuale,
         .avvisi = avvisi,
         .coloriSuoni = coloriSuoni,
+        .voce = *voce,
         .fabbrica = fabbrica,
         .termina = [] { QCoreApplication::exit(0); },
         .autore = QStringLiteral(SEQUENZIO_AUTORE),
@@ -64,7 +67,11 @@ int main(int argc, char* argv[]) {
     // The sound library is loaded and the server reached once the title has
     // been on screen a moment: a timer of 0 fired before the window was mapped,
     // and the loading took its share of the start. The first sound is a title
-    // and a menu away.
-    QTimer::singleShot(500, [&] { riproduttore->prepara(); });
+    // and a menu away. The voice's module and service start then too, on a
+    // thread of their own.
+    QTimer::singleShot(500, [&] {
+        riproduttore->prepara();
+        voce->prepara();
+    });
     return applicazione.exec();
 }

@@ -3,6 +3,8 @@
 
 #include "controllo/ControlloElenchi.h"
 #include "layout/Layout.h"
+#include "platform/CartellaProgramma.h"
+#include "platform/VoceDiSistema.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -67,7 +69,8 @@ void FinestraControllo::controlla() {
     vista_ = rapporto.cartella;
     codiceUscita_ = rapporto.codiceUscita();
     riassunto_->setText(rapporto.riassunto());
-    rapporto_->setPlainText(rapporto.testo());
+    rapporto_->setPlainText(rapporto.testo() +
+                            rigaVoceItaliana(cartellaProgramma().value_or(QString())));
 }
 
 void FinestraControllo::apriCartella() {

@@ -188,6 +188,28 @@ void Esercizio::BtParole_Click(int k) {
     }
 }
 
+void Esercizio::BtParole_Ascolta(int k) {
+    if (k >= 0 && k < quanteParole())
+        pronuncia(stato_.tessere[k].didascalia);
+}
+
+void Esercizio::Label3_Ascolta(int k) {
+    if (k >= 0 && k < quanteParole() && !stato_.caselle[k].didascalia.isEmpty())
+        pronuncia(stato_.caselle[k].didascalia);
+}
+
+void Esercizio::pronuncia(const QString& didascalia) {
+    // A letter is said by its name: a voice would read a lone "H" as a sound.
+    for (qsizetype i = 0; i < impostazioni_.nomiIncorporati.size(); ++i) {
+        const QString& voce = impostazioni_.vociIncorporate[i];
+        if ((impostazioni_.maiuscole ? voce.toUpper() : voce) == didascalia) {
+            servizi_.guscio.Pronuncia(impostazioni_.nomiIncorporati[i]);
+            return;
+        }
+    }
+    servizi_.guscio.Pronuncia(didascalia);
+}
+
 void Esercizio::Command1_Click() {
     if (paroleOrdinate_ == quanteParole()) {
         ControllaOrdine();

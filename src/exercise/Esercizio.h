@@ -38,6 +38,9 @@ public:
     void AggiornaConteggio();
 
     void BtParole_Click(int k);
+    // The pupil asks to hear a tile or a filled slot; nothing else changes.
+    void BtParole_Ascolta(int k);
+    void Label3_Ascolta(int k);
     void Command1_Click();
     void Command3D1_Click();
     void MenuAzzera_Click();
@@ -60,6 +63,7 @@ private:
     void DistribuisciParole();
     void ControllaOrdine();
 
+    void pronuncia(const QString& didascalia);
     void rispostaGiusta();
     void rispostaSbagliata();
     void lascia();

@@ -3,7 +3,7 @@
 
 #include "exercise/ValoriCondivisi.h"
 
-#include <QtGlobal>
+#include <QString>
 
 // What an exercise window asks of the program around it.
 class Guscio {
@@ -16,5 +16,7 @@ public:
     virtual void TornaAlMenu() = 0;
     virtual void SuonoGiusto() = 0;
     virtual void SuonoSbagliato() = 0;
+    // Reads a tile's or slot's text aloud, cutting what is being said.
+    virtual void Pronuncia(const QString& testo) = 0;
     virtual quint32 ColoreCasuale() = 0;
 };

@@ -9,6 +9,7 @@ struct ImpostazioniEsercizio {
     // Built-in items (the letters) when not empty; otherwise a family of list
     // files testi/<prefissoFile>1.txt ... testi/<prefissoFile><numeroFile>.txt.
     QStringList vociIncorporate;
+    QStringList nomiIncorporati; // what is said of each built-in item, when not its caption
     QString prefissoFile;
     int numeroFile = 0;
     int voci = 0;          // items a turn is dealt from

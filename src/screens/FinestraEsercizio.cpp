@@ -4,6 +4,7 @@
 #include "layout/Layout.h"
 #include "layout/Misure.h"
 #include "screens/Disegno.h"
+#include "screens/GestoAscolto.h"
 #include "screens/Immagini.h"
 #include "screens/OpzioneQuante.h"
 
@@ -51,17 +52,25 @@ void FinestraEsercizio::costruisci(const LayoutEsercizio& layout) {
 
     const int caselle = esercizio_.impostazioni().caselle;
     const QString segnaposto = esercizio_.impostazioni().segnaposto;
+    auto* gesto = new GestoAscolto(this, [this](QWidget* controllo) {
+        if (const auto k = int(BtParole_.indexOf(controllo)); k >= 0)
+            inoltra(&Esercizio::BtParole_Ascolta, k);
+        else if (const auto c = int(Label3_.indexOf(controllo)); c >= 0)
+            inoltra(&Esercizio::Label3_Ascolta, c);
+    });
     for (int i = 0; i < caselle; ++i) {
         QLabel* casella = etichetta(foglio, QStringLiteral("Label3_%1").arg(i),
                                     layout.caselle.posto(i), segnaposto, layout.caselle.punti);
         casella->setAlignment(Qt::AlignCenter);
         sfondo(casella, casella->palette().color(QPalette::Base)); // white, as a text field
+        gesto->segui(casella);
         Label3_.append(casella);
     }
     for (int i = 0; i < caselle; ++i) {
         QPushButton* tessera = bottone(foglio, QStringLiteral("BtParole_%1").arg(i),
                                        layout.tessere.posto(i), segnaposto, layout.tessere.punti);
         tessera->setAutoDefault(false);
+        gesto->segui(tessera);
         connect(tessera, &QPushButton::clicked, this,
                 [this, i] { inoltra(&Esercizio::BtParole_Click, i); });
         BtParole_.append(tessera);

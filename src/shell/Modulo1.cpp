@@ -3,6 +3,7 @@
 
 #include "platform/Avvisi.h"
 #include "platform/Casuale.h"
+#include "platform/Voce.h"
 #include "shell/FabbricaSchermate.h"
 #include "shell/ModuloColoriSuoni.h"
 #include "shell/Schermata.h"
@@ -71,6 +72,10 @@ void Modulo1::SuonoGiusto() {
 
 void Modulo1::SuonoSbagliato() {
     servizi_.coloriSuoni.SuonoSbagliato();
+}
+
+void Modulo1::Pronuncia(const QString& testo) {
+    servizi_.voce.pronuncia(testo);
 }
 
 quint32 Modulo1::ColoreCasuale() {

@@ -12,6 +12,7 @@ class Avvisi;
 class Casuale;
 class FabbricaSchermate;
 class ModuloColoriSuoni;
+class Voce;
 class Schermata;
 
 // The program around the exercises: the shared counters, which window is
@@ -22,6 +23,7 @@ public:
         Casuale& casuale;
         Avvisi& avvisi;
         ModuloColoriSuoni& coloriSuoni;
+        Voce& voce;
         FabbricaSchermate& fabbrica;
         std::function<void()> termina; // ends the program at once
         QString autore;
@@ -42,6 +44,7 @@ public:
     void TornaAlMenu() override;
     void SuonoGiusto() override;
     void SuonoSbagliato() override;
+    void Pronuncia(const QString& testo) override;
     quint32 ColoreCasuale() override;
 
 private:

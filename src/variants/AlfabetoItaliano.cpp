@@ -9,3 +9,13 @@ QStringList alfabetoItaliano() {
     }
     return lettere;
 }
+
+QStringList nomiLettereItaliane() {
+    return {QStringLiteral("a"),    QStringLiteral("bi"),   QStringLiteral("ci"),
+            QStringLiteral("di"),   QStringLiteral("e"),    QStringLiteral("effe"),
+            QStringLiteral("gi"),   QStringLiteral("acca"), QStringLiteral("i"),
+            QStringLiteral("elle"), QStringLiteral("emme"), QStringLiteral("enne"),
+            QStringLiteral("o"),    QStringLiteral("pi"),   QStringLiteral("cu"),
+            QStringLiteral("erre"), QStringLiteral("esse"), QStringLiteral("ti"),
+            QStringLiteral("u"),    QStringLiteral("vu"),   QStringLiteral("zeta")};
+}

@@ -14,6 +14,7 @@ const std::array<Variante, 4>& tutti() {
         {Finestra::FormOrdina,
          {
              .vociIncorporate = alfabetoItaliano(),
+             .nomiIncorporati = nomiLettereItaliane(),
              .voci = 21,
              .caselle = 21,
              .contaApertura = 21,

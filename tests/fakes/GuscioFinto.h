@@ -36,6 +36,9 @@ public:
         if (suona)
             suona(false);
     }
+    void Pronuncia(const QString& testo) override {
+        registro << QStringLiteral("Pronuncia ") + testo;
+    }
     quint32 ColoreCasuale() override {
         registro << QStringLiteral("ColoreCasuale");
         return colori[coloriDati++ % colori.size()];

@@ -6,6 +6,7 @@
 #include "fakes/ElenchiFinti.h"
 #include "fakes/FabbricaFinta.h"
 #include "fakes/RiproduttoreFinto.h"
+#include "fakes/VoceFinta.h"
 #include "shell/Modulo1.h"
 #include "shell/ModuloColoriSuoni.h"
 
@@ -19,9 +20,10 @@ template <typename Lettore = ElenchiFinti> struct ProgrammaConFinti {
     Lettore elenchi;
     RiproduttoreFinto riproduttore;
     ModuloColoriSuoni coloriSuoni{casuale, riproduttore, cartella};
+    VoceFinta voce;
     FabbricaFinta fabbrica;
     int terminato = 0;
-    Modulo1 modulo{{casuale, avvisi, coloriSuoni, fabbrica, [this] { ++terminato; },
+    Modulo1 modulo{{casuale, avvisi, coloriSuoni, voce, fabbrica, [this] { ++terminato; },
                     QStringLiteral("Autore"), QStringLiteral("posta@example.org")}};
 
     explicit ProgrammaConFinti(QString cartellaProgramma = QStringLiteral("/prog"))
