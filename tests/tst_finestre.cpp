@@ -302,12 +302,12 @@ void TestFinestre::ascolto() {
     p.modulo.Mostra(finestra);
     if (immediato)
         ProgrammaFinto::menu("mnuImmediato");
-    auto* prima = ProgrammaFinto::controllo<QAbstractButton>("BtParole_0");
+    auto* prima = ProgrammaFinto::elemento<QAbstractButton>("BtParole_0");
     const QString parola = prima->text();
     const bool casella = nome.startsWith("Label3");
     if (casella)
         QTest::mouseClick(prima, Qt::LeftButton);
-    QWidget* bersaglio = ProgrammaFinto::controllo(nome);
+    QWidget* bersaglio = ProgrammaFinto::elemento(nome);
     const QPoint centro = bersaglio->rect().center();
     const int tenuta = QGuiApplication::styleHints()->mousePressAndHoldInterval();
     static QPointingDevice* const dito = QTest::createTouchDevice(); // Qt keeps it
@@ -344,10 +344,10 @@ void TestFinestre::ascolto() {
     QCOMPARE(p.voce.detti, detti.replaceInStrings("=", parola));
     const bool piazzata = casella || gesto == Gesto::Tocco || gesto == Gesto::ClicLento;
     QCOMPARE(prima->isEnabled(), !piazzata);
-    QCOMPARE(ProgrammaFinto::controllo<QLabel>("Label3_0")->text(), piazzata ? parola : QString());
+    QCOMPARE(ProgrammaFinto::elemento<QLabel>("Label3_0")->text(), piazzata ? parola : QString());
     if (!piazzata) {
-        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaEsatti")->text(), "0");
-        QCOMPARE(ProgrammaFinto::controllo<QLabel>("EtichettaErrati")->text(), "0");
+        QCOMPARE(ProgrammaFinto::elemento<QLabel>("EtichettaEsatti")->text(), "0");
+        QCOMPARE(ProgrammaFinto::elemento<QLabel>("EtichettaErrati")->text(), "0");
         QVERIFY(p.riproduttore.suonati.isEmpty());
     }
 }

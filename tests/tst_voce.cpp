@@ -216,7 +216,7 @@ void TestVoce::clicDestro() {
         const auto voce = creaVoceDiSistema(conModulo ? modulo : "/nessuna", [&] { ++suonati; });
         p.voce.parla = [&](const QString& testo) { voce->pronuncia(testo); };
         p.modulo.Mostra(Finestra::FormOrdina1);
-        auto* tessera = ProgrammaFinto::controllo<QAbstractButton>("BtParole_1");
+        auto* tessera = ProgrammaFinto::elemento<QAbstractButton>("BtParole_1");
         if (udita)
             silenzio();
         QTest::mouseClick(tessera->window()->windowHandle(), Qt::RightButton, {},
@@ -228,13 +228,13 @@ void TestVoce::clicDestro() {
         else
             QTest::qWait(2000);
         QVERIFY(tessera->isEnabled());
-        QVERIFY(ProgrammaFinto::controllo<QLabel>("Label3_0")->text().isEmpty());
+        QVERIFY(ProgrammaFinto::elemento<QLabel>("Label3_0")->text().isEmpty());
         QElapsedTimer attesa;
         attesa.start();
         voce->pronuncia(QStringLiteral("cane"));
         ProgrammaFinto::clic("BtParole_0");
         QVERIFY(attesa.elapsed() < 500);
-        QVERIFY(!ProgrammaFinto::controllo("BtParole_0")->isEnabled());
+        QVERIFY(!ProgrammaFinto::elemento("BtParole_0")->isEnabled());
         QCOMPARE(suonati, 2 * bip);
     }
     qputenv("SPEECHD_ADDRESS", prima);

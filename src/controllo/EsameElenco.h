@@ -37,11 +37,6 @@ private:
     void cosaMostrano(const LettoreElenco::Testo& testo, const QList<Campo>& campi,
                       const QStringList& scritte);
     bool titolo(const QList<Campo>& campi) const;
-    void separatori(const QList<Campo>& campi);
-    void puntiEVirgola(const QList<Campo>& campi);
-    void tabulazioni(const QList<Campo>& campi);
-    void virgole(const QList<Campo>& campi);
-    void virgolette(int numero, const Campo& campo);
     void vuoteEDoppie(const QList<Campo>& campi);
     void iniziali(const QList<Campo>& campi);
     void larghezze(const QList<Campo>& campi);
