@@ -7,20 +7,17 @@
 //   latenza_voce <folder of the speech module> [times]     (default 50)
 // Needs a sound server (a null sink does) and speech-dispatcher.
 
+#include "Orecchio.h"
 #include "platform/VoceDiSistema.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include <pulse/simple.h>
-
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -46,34 +43,11 @@ int main(int argc, char* argv[]) {
     const QString cartella = QString::fromLocal8Bit(argv[1]);
     const int volte = argc > 2 ? std::atoi(argv[2]) : 50;
 
-    const pa_sample_spec formato{PA_SAMPLE_S16LE, 44100, 1};
-    pa_buffer_attr memoria{};
-    memoria.maxlength = uint32_t(-1);
-    memoria.fragsize = uint32_t(pa_usec_to_bytes(1000, &formato));
-    int errore = 0;
-    pa_simple* ascolto =
-        pa_simple_new(nullptr, "latenza_voce", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "ascolto",
-                      &formato, nullptr, &memoria, &errore);
-    if (!ascolto) {
+    const Orecchio orecchio("latenza_voce");
+    if (!orecchio.ascolta()) {
         std::fprintf(stderr, "%s: no sound server to listen to\n", argv[0]);
         return 2;
     }
-    using Orologio = std::chrono::steady_clock;
-    std::atomic<bool> basta = false;
-    std::atomic<Orologio::rep> sentito = 0; // the last moment a loud sample came
-    std::thread orecchio([&] {
-        std::vector<short> pezzo(44); // 1 ms
-        while (!basta) {
-            pa_simple_read(ascolto, pezzo.data(), pezzo.size() * sizeof(short), nullptr);
-            if (std::any_of(pezzo.begin(), pezzo.end(), [](short s) { return std::abs(s) > 300; }))
-                sentito = Orologio::now().time_since_epoch().count();
-        }
-    });
-    const auto aspetta = [&](auto quanto) {
-        const auto fine = Orologio::now() + quanto;
-        while (Orologio::now() < fine)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    };
     int bip = 0;
     const QStringList parole = {QStringLiteral("CANE"), QStringLiteral("MELA"),
                                 QStringLiteral("PASTELLO"), QStringLiteral("UVA"),
@@ -85,24 +59,19 @@ int main(int argc, char* argv[]) {
     int mancati = 0;
     for (int i = 0; i <= volte; ++i) {
         if (i > 0)
-            aspetta(std::chrono::milliseconds(1500)); // the last word dies away
-        const auto inizio = Orologio::now();
+            Orecchio::aspetta(std::chrono::milliseconds(1500)); // the last word dies away
+        const auto inizio = Orecchio::Orologio::now();
         voce->pronuncia(parole[i % parole.size()]);
-        const auto limite = inizio + std::chrono::seconds(10);
-        while (Orologio::time_point(Orologio::duration(sentito)) < inizio &&
-               Orologio::now() < limite)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        const auto quando = Orologio::time_point(Orologio::duration(sentito));
-        if (quando < inizio) {
+        const std::optional<double> ms = orecchio.sentitoDopo(inizio, std::chrono::seconds(10));
+        if (!ms) {
             std::printf("nothing heard in 10 s\n");
             ++mancati;
             continue;
         }
-        const double ms = std::chrono::duration<double, std::milli>(quando - inizio).count();
         if (i == 0)
-            std::printf("first request, the voice starting: %.1f ms\n", ms);
+            std::printf("first request, the voice starting: %.1f ms\n", *ms);
         else
-            tempi.push_back(ms);
+            tempi.push_back(*ms);
     }
     std::sort(tempi.begin(), tempi.end());
     if (!tempi.empty())
@@ -113,14 +82,11 @@ int main(int argc, char* argv[]) {
     const double pronta = residenteMb();
     for (int i = 0; i < 200; ++i) {
         voce->pronuncia(parole[i % parole.size()]);
-        aspetta(std::chrono::milliseconds(100));
+        Orecchio::aspetta(std::chrono::milliseconds(100));
     }
-    aspetta(std::chrono::seconds(60));
+    Orecchio::aspetta(std::chrono::seconds(60));
     std::printf("resident: %.1f MB before the voice, %.1f MB after %d requests, %.1f MB a minute "
                 "after 200 more\n",
                 prima, pronta, volte + 1, residenteMb());
-    basta = true;
-    orecchio.join();
-    pa_simple_free(ascolto);
     return mancati == 0 && bip == 0 ? 0 : 1;
 }

@@ -9,7 +9,7 @@ namespace {
 using Gravita = Segnalazione::Gravita;
 
 struct Voce {
-    Consiglio consiglio;
+    Consiglio chiave;
     Gravita gravita;
     QStringView testo;
 };
@@ -138,6 +138,50 @@ constexpr std::array voci{
          u"Rinominatelo %2"},
 };
 
+// What a tile shows beside letters: the kind and the one thing to do.
+struct Genere {
+    Insolito chiave;
+    QStringView testo;
+};
+
+constexpr std::array generi{
+    Genere{Insolito::Rtf, u"codici di WordPad: salvate il file come Testo normale"},
+    Genere{Insolito::Elenco,
+           u"segni di un elenco puntato o numerato: togliete i segni dell'elenco e i numeri"},
+    Genere{Insolito::Illeggibile,
+           u"caratteri che il programma non ha saputo leggere: riscrivete la parola"},
+    Genere{Insolito::Straniera, u"lettere di un altro alfabeto, che sembrano uguali alle nostre "
+                                u"ma si ordinano dopo la Z: riscrivete la parola con la tastiera"},
+    Genere{Insolito::Numero, u"numeri: togliete i numeri, o scriveteli in lettere"},
+    Genere{Insolito::Punteggiatura, u"segni di punteggiatura: toglieteli"},
+    Genere{Insolito::Simbolo, u"simboli: toglieteli"},
+    Genere{Insolito::Spazi, u"più spazi di seguito: lasciatene uno solo"},
+    Genere{Insolito::Altro, u"caratteri insoliti: cancellate la parola e riscrivetela"},
+};
+
+// Where two tiles part: why the program orders them so, or all that tells them apart.
+struct Motivo {
+    Differenza chiave;
+    QStringView perche;
+    QStringView soloPer;
+};
+
+constexpr std::array differenze{
+    Motivo{Differenza::Accento, u"le lettere accentate vengono dopo la Z", u"solo per l'accento"},
+    Motivo{Differenza::Apostrofo, u"l'apostrofo viene prima della A", u"solo per l'apostrofo"},
+    Motivo{Differenza::Spazio, u"lo spazio viene prima di ogni lettera", u"solo per gli spazi"},
+    Motivo{Differenza::Trattino, u"il trattino viene prima di ogni lettera",
+           u"solo per il trattino"},
+};
+
+template <typename Tabella, typename Chiave>
+const auto& trova(const Tabella& tabella, Chiave chiave) {
+    const auto voce = std::find_if(tabella.begin(), tabella.end(),
+                                   [&](const auto& v) { return v.chiave == chiave; });
+    Q_ASSERT(voce != tabella.end());
+    return *voce;
+}
+
 QString compila(QStringView modello, const QStringList& argomenti) {
     QString testo;
     testo.reserve(modello.size());
@@ -158,10 +202,8 @@ QString compila(QStringView modello, const QStringList& argomenti) {
 namespace Consigli {
 
 Segnalazione di(Consiglio consiglio, const QStringList& argomenti) {
-    const auto voce = std::find_if(voci.begin(), voci.end(),
-                                   [&](const Voce& v) { return v.consiglio == consiglio; });
-    Q_ASSERT(voce != voci.end());
-    return {voce->gravita, compila(voce->testo, argomenti)};
+    const Voce& voce = trova(voci, consiglio);
+    return {voce.gravita, compila(voce.testo, argomenti)};
 }
 
 QString citata(QStringView testo) {
@@ -220,58 +262,15 @@ QString conNumero(QStringView parola, int numero) {
 }
 
 QString insolito(Insolito genere) {
-    switch (genere) {
-    case Insolito::Rtf:
-        return QStringLiteral("codici di WordPad: salvate il file come Testo normale");
-    case Insolito::Elenco:
-        return QStringLiteral("segni di un elenco puntato o numerato: togliete i segni "
-                              "dell'elenco e i numeri");
-    case Insolito::Illeggibile:
-        return QStringLiteral("caratteri che il programma non ha saputo leggere: riscrivete la "
-                              "parola");
-    case Insolito::Straniera:
-        return QStringLiteral("lettere di un altro alfabeto, che sembrano uguali alle nostre ma "
-                              "si ordinano dopo la Z: riscrivete la parola con la tastiera");
-    case Insolito::Numero:
-        return QStringLiteral("numeri: togliete i numeri, o scriveteli in lettere");
-    case Insolito::Punteggiatura:
-        return QStringLiteral("segni di punteggiatura: toglieteli");
-    case Insolito::Simbolo:
-        return QStringLiteral("simboli: toglieteli");
-    case Insolito::Spazi:
-        return QStringLiteral("più spazi di seguito: lasciatene uno solo");
-    case Insolito::Altro:
-        break;
-    }
-    return QStringLiteral("caratteri insoliti: cancellate la parola e riscrivetela");
+    return trova(generi, genere).testo.toString();
 }
 
 QString perche(Differenza differenza) {
-    switch (differenza) {
-    case Differenza::Accento:
-        return QStringLiteral("le lettere accentate vengono dopo la Z");
-    case Differenza::Apostrofo:
-        return QStringLiteral("l'apostrofo viene prima della A");
-    case Differenza::Spazio:
-        return QStringLiteral("lo spazio viene prima di ogni lettera");
-    case Differenza::Trattino:
-        break;
-    }
-    return QStringLiteral("il trattino viene prima di ogni lettera");
+    return trova(differenze, differenza).perche.toString();
 }
 
 QString soloPer(Differenza differenza) {
-    switch (differenza) {
-    case Differenza::Accento:
-        return QStringLiteral("solo per l'accento");
-    case Differenza::Apostrofo:
-        return QStringLiteral("solo per l'apostrofo");
-    case Differenza::Spazio:
-        return QStringLiteral("solo per gli spazi");
-    case Differenza::Trattino:
-        break;
-    }
-    return QStringLiteral("solo per il trattino");
+    return trova(differenze, differenza).soloPer.toString();
 }
 
 QString nomeCodifica(RisultatoLettura::Codifica codifica) {
