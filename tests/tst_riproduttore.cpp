@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RiproduttoreDiSistema.h"
+#include "supporto/ServerSuono.h"
 #include "supporto/Sistema.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,12 +52,7 @@ private slots:
 
 private:
     QTemporaryDir cartella_;
-    QProcess server_;
-    QProcess orecchio_; // records the null sink
-    QElapsedTimer orologio_;
-    // When loud samples came first and last, on orologio_.
-    qint64 primoForte_ = -1;
-    qint64 ultimoForte_ = -1;
+    ServerSuono suono_{5000};
 };
 
 void TestRiproduttore::initTestCase() {
@@ -66,46 +60,13 @@ void TestRiproduttore::initTestCase() {
     const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
     if (pulseaudio.isEmpty() || parec.isEmpty())
         return;
-    const QString presa = cartella_.filePath(QStringLiteral("presa"));
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("HOME"), cartella_.path());
-    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), cartella_.path());
-    ambiente.insert(QStringLiteral("PULSE_RUNTIME_PATH"), cartella_.filePath(QStringLiteral("pa")));
-    server_.setProcessEnvironment(ambiente);
-    server_.start(pulseaudio, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                               QStringLiteral("--exit-idle-time=-1"),
-                               QStringLiteral("--use-pid-file=no"), QStringLiteral("-L"),
-                               QStringLiteral("module-native-protocol-unix auth-anonymous=1 "
-                                              "socket=") +
-                                   presa,
-                               QStringLiteral("-L"), QStringLiteral("module-null-sink")});
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(presa), 10000);
-    // This process, its sound thread and the recorder all use that server.
-    qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + presa));
-    ambiente.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + presa);
-    orecchio_.setProcessEnvironment(ambiente);
-    orologio_.start();
-    connect(&orecchio_, &QProcess::readyReadStandardOutput, this, [this] {
-        const QByteArray dati = orecchio_.readAllStandardOutput();
-        for (qsizetype i = 0; i + 1 < dati.size(); i += 2)
-            if (qAbs(qFromLittleEndian<qint16>(dati.constData() + i)) > 5000) {
-                ultimoForte_ = orologio_.elapsed();
-                if (primoForte_ < 0)
-                    primoForte_ = ultimoForte_;
-            }
-    });
-    orecchio_.start(parec,
-                    {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                     QStringLiteral("--rate=22050"), QStringLiteral("--channels=1"),
-                     QStringLiteral("--latency-msec=10"), QStringLiteral("--device=null.monitor")});
-    QVERIFY(orecchio_.waitForStarted());
+    suono_.avvia(pulseaudio, parec, cartella_.path());
+    // This process and its sound thread use that server too.
+    qputenv("PULSE_SERVER", suono_.ambiente().value(QStringLiteral("PULSE_SERVER")).toLocal8Bit());
 }
 
 void TestRiproduttore::cleanupTestCase() {
-    for (QProcess* processo : {&orecchio_, &server_}) {
-        processo->kill();
-        processo->waitForFinished();
-    }
+    suono_.ferma();
 }
 
 void TestRiproduttore::unoSostituisceLAltro_data() {
@@ -128,7 +89,7 @@ void TestRiproduttore::unoSostituisceLAltro() {
     QFETCH(int, bip);
     if (senzaPulseProprio)
         QSKIP(senzaPulseProprio);
-    if (orecchio_.state() != QProcess::Running)
+    if (!suono_.inAscolto())
         QSKIP("needs pulseaudio and parec, for a sound server of the test's own");
     QTemporaryDir cartella;
     const QString forte = cartella.filePath(QStringLiteral("forte.wav"));
@@ -145,13 +106,14 @@ void TestRiproduttore::unoSostituisceLAltro() {
         creaRiproduttoreDiSistema([&] { ++suonati; });
     riproduttore->prepara();
     // From silence, so that what is heard next is the loud sound.
-    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 300, 5000);
-    primoForte_ = ultimoForte_ = -1;
+    QTRY_VERIFY_WITH_TIMEOUT(suono_.adesso() - suono_.ultimoForte() >= 300, 5000);
+    suono_.azzera();
     riproduttore->riproduci(forte);
-    QTRY_VERIFY_WITH_TIMEOUT(primoForte_ >= 0 && ultimoForte_ - primoForte_ >= 200, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        suono_.primoForte() >= 0 && suono_.ultimoForte() - suono_.primoForte() >= 200, 5000);
     riproduttore->riproduci(poi);
     // The loud sound stops within a few hundredths of a second, long before its end.
-    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 300, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(suono_.adesso() - suono_.ultimoForte() >= 300, 1500);
     QTRY_COMPARE_WITH_TIMEOUT(suonati, bip, 2000);
 }
 

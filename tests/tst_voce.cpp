@@ -2,19 +2,16 @@
 #include "fakes/ProgrammaFinto.h"
 #include "platform/TestoParlato.h"
 #include "platform/VoceDiSistema.h"
+#include "supporto/ServerSuono.h"
+#include "supporto/Sistema.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
 
 namespace {
 
@@ -54,9 +51,8 @@ private:
 
     QTemporaryDir cartella_;
     QString mancante_;
-    QProcess server_, servizio_, orecchio_;
-    QElapsedTimer orologio_;
-    qint64 primoForte_ = -1, ultimoForte_ = -1; // on orologio_
+    ServerSuono suono_{1000};
+    QProcess servizio_;
     std::unique_ptr<Voce> voce_;
     int bip_ = 0; // voce_'s, which has an Italian voice
 };
@@ -72,19 +68,11 @@ void TestVoce::initTestCase() {
         mancante_ = QStringLiteral("the speech module, built with Qt TextToSpeech");
     if (!mancante_.isEmpty())
         return;
-    const QString presa = cartella_.filePath(QStringLiteral("presa"));
     const QString servizio = cartella_.filePath(QStringLiteral("sd.sock"));
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("HOME"), cartella_.path());
-    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), cartella_.path());
-    ambiente.insert(QStringLiteral("PULSE_RUNTIME_PATH"), cartella_.filePath(QStringLiteral("pa")));
-    server_.setProcessEnvironment(ambiente);
-    server_.start(programmi[0],
-                  parole("-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no -L "
-                         "module-null-sink -L")
-                      << "module-native-protocol-unix auth-anonymous=1 socket=" + presa);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(presa), 10000);
-    ambiente.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + presa);
+    suono_.avvia(programmi[0], programmi[1], cartella_.path());
+    if (QTest::currentTestFailed())
+        return;
+    QProcessEnvironment ambiente = suono_.ambiente();
     configura(ambiente);
     servizio_.setProcessEnvironment(ambiente);
     servizio_.start(programmi[2], parole("-s -t 0 -c unix_socket -S")
@@ -92,19 +80,6 @@ void TestVoce::initTestCase() {
                                       << cartella_.path());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(servizio), 10000);
     qputenv("SPEECHD_ADDRESS", QFile::encodeName("unix_socket:" + servizio));
-    orecchio_.setProcessEnvironment(ambiente);
-    orologio_.start();
-    connect(&orecchio_, &QProcess::readyReadStandardOutput, this, [this] {
-        const QByteArray dati = orecchio_.readAllStandardOutput();
-        for (qsizetype i = 0; i + 1 < dati.size(); i += 2)
-            if (qAbs(qFromLittleEndian<qint16>(dati.constData() + i)) > 1000) {
-                ultimoForte_ = orologio_.elapsed();
-                primoForte_ = primoForte_ < 0 ? ultimoForte_ : primoForte_;
-            }
-    });
-    orecchio_.start(programmi[1], parole("--raw --format=s16le --rate=22050 --channels=1 "
-                                         "--latency-msec=10 --device=null.monitor"));
-    QVERIFY(orecchio_.waitForStarted());
     voce_ = creaVoceDiSistema(modulo, [this] { ++bip_; });
     voce_->prepara();
 }
@@ -134,10 +109,9 @@ void TestVoce::configura(QProcessEnvironment& ambiente) {
 
 // The service first, so that nothing waits on it stopped.
 void TestVoce::cleanupTestCase() {
-    for (QProcess* processo : {&servizio_, &orecchio_, &server_}) {
-        processo->kill();
-        processo->waitForFinished();
-    }
+    servizio_.kill();
+    servizio_.waitForFinished();
+    suono_.ferma();
     voce_.reset();
 }
 
@@ -150,8 +124,8 @@ bool TestVoce::ascolta() {
 
 // From silence, so that what is heard next is what the test asked for.
 void TestVoce::silenzio() {
-    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 400, 15000);
-    primoForte_ = ultimoForte_ = -1;
+    QTRY_VERIFY_WITH_TIMEOUT(suono_.adesso() - suono_.ultimoForte() >= 400, 15000);
+    suono_.azzera();
 }
 
 void TestVoce::testoPerIlMotore_data() {
@@ -204,10 +178,8 @@ void TestVoce::clicDestro() {
     if (conModulo && modulo.isEmpty())
         QSKIP("needs the speech module, built with Qt TextToSpeech");
     const QByteArray prima = qgetenv("SPEECHD_ADDRESS");
-#ifdef Q_OS_UNIX
     if (servizio == "fermo")
-        kill(pid_t(servizio_.processId()), SIGSTOP);
-#endif
+        sospendi(servizio_);
     if (!servizio.isEmpty() && servizio != "fermo")
         qputenv("SPEECHD_ADDRESS", servizio.toUtf8());
     int suonati = 0;
@@ -224,7 +196,7 @@ void TestVoce::clicDestro() {
         if (bip > 0)
             QTRY_COMPARE_WITH_TIMEOUT(suonati, 1, 10000);
         else if (udita)
-            QTRY_VERIFY_WITH_TIMEOUT(primoForte_ >= 0, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(suono_.primoForte() >= 0, 10000);
         else
             QTest::qWait(2000);
         QVERIFY(tessera->isEnabled());
@@ -245,11 +217,12 @@ void TestVoce::unaRichiestaTagliaLaPrecedente() {
         return;
     silenzio();
     voce_->pronuncia(QStringLiteral("precipitevolissimevolmente ").repeated(8));
-    QTRY_VERIFY_WITH_TIMEOUT(primoForte_ >= 0 && ultimoForte_ - primoForte_ >= 300, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        suono_.primoForte() >= 0 && suono_.ultimoForte() - suono_.primoForte() >= 300, 10000);
     voce_->pronuncia(QStringLiteral("sì"));
     // Seconds of the long word stop; the short one is over soon after.
-    QTRY_VERIFY_WITH_TIMEOUT(orologio_.elapsed() - ultimoForte_ >= 500, 3000);
-    QCOMPARE_LT(ultimoForte_ - primoForte_, 2500);
+    QTRY_VERIFY_WITH_TIMEOUT(suono_.adesso() - suono_.ultimoForte() >= 500, 3000);
+    QCOMPARE_LT(suono_.ultimoForte() - suono_.primoForte(), 2500);
     QCOMPARE(bip_, 0);
 }
 
@@ -259,9 +232,9 @@ void TestVoce::marcaturaNonObbedita() {
         return;
     silenzio();
     voce_->pronuncia(QStringLiteral("cane<break time=\"6s\"/>gatto"));
-    QTRY_VERIFY_WITH_TIMEOUT(primoForte_ >= 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(suono_.primoForte() >= 0, 10000);
     QTest::qWait(7000);
-    QCOMPARE_LT(ultimoForte_ - primoForte_, 4000);
+    QCOMPARE_LT(suono_.ultimoForte() - suono_.primoForte(), 4000);
 }
 
 QTEST_MAIN(TestVoce)

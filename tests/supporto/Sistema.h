@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QProcess;
+
 // What the tests do differently on each system, one source per system beside
 // this header. A reason is null where the system has the case it names.
 
@@ -25,6 +27,9 @@ extern const char* const senzaCollegamenti; // a link that stands for a folder
 
 // What a child process writes to this console arrives in UTF-8.
 void consoleInUtf8();
+// Stops a process without ending it, where the system can: it keeps its
+// connections and never answers.
+void sospendi(QProcess& processo);
 
 // Resident memory of this process in KiB: "VmRSS:" now, "VmHWM:" at its peak
 // since the last azzeraPicco(). Windows keeps the peak since the start.

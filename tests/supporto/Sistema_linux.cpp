@@ -4,6 +4,9 @@
 #include "platform/CartellaProgramma_linux.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <csignal>
 
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -18,6 +21,10 @@ const char* const senzaNomeInByte = nullptr;
 const char* const senzaCollegamenti = nullptr;
 
 void consoleInUtf8() {}
+
+void sospendi(QProcess& processo) {
+    kill(pid_t(processo.processId()), SIGSTOP);
+}
 
 bool fifoAlPosto(const QString& percorso) {
     return QFile::remove(percorso) && ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;

@@ -15,6 +15,8 @@ const char* const senzaNomeInByte = "the program file's path as bytes is how Lin
 const char* const senzaCollegamenti =
     "QFile::link makes a shortcut file on Windows, not a link to the folder";
 
+void sospendi(QProcess&) {}
+
 void consoleInUtf8() {
     // The checker writes to a pipe in its console's code page.
     SetConsoleOutputCP(CP_UTF8);
