@@ -17,6 +17,11 @@ bool tipografico(char32_t u) {
     return u == 0x2018 || u == 0x2019 || u == 0x201C || u == 0x201D;
 }
 
+// Every apostrophe a keyboard or a word processor writes.
+bool apostrofo(char16_t u) {
+    return u == u'\'' || u == 0x2018 || u == 0x2019 || u == 0x02BC;
+}
+
 // WordPad's control words and groups, taken out before the rest is looked at.
 const QRegularExpression& codiciRtf() {
     static const QRegularExpression codici(QStringLiteral(R"(\\[A-Za-z]+-?\d* ?|\\.|[{}])"));
@@ -63,7 +68,7 @@ std::optional<Differenza> differenza(QStringView a, QStringView b) {
             return Differenza::Spazio;
         if (c == u'-')
             return Differenza::Trattino;
-        if (c == u'\'' || c.unicode() == 0x2018 || c.unicode() == 0x2019 || c.unicode() == 0x02BC)
+        if (apostrofo(c.unicode()))
             return Differenza::Apostrofo;
         if (c.unicode() > 0x7F && c.isLetter())
             return Differenza::Accento;
@@ -89,8 +94,7 @@ QString daDizionario(const QString& testo) {
     QString chiave;
     for (const QChar c : testo.normalized(QString::NormalizationForm_D)) {
         const char16_t u = c.unicode();
-        if (c.category() != QChar::Mark_NonSpacing && u != u'\'' && u != 0x2018 && u != 0x2019 &&
-            u != 0x02BC && u != u' ' && u != u'-')
+        if (c.category() != QChar::Mark_NonSpacing && !apostrofo(u) && u != u' ' && u != u'-')
             chiave += c;
     }
     return chiave.toUpper();
